@@ -1,0 +1,46 @@
+// Answers the message boxes of a process from a background thread, the way a user would:
+// it waits for a box (window class "#32770") of that process to appear, records its caption
+// and text, and clicks the button given for it. Used around code that shows modal boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class MessageBoxAnswerer {
+public:
+    struct Box {
+        std::wstring caption;
+        std::wstring text;
+        int answeredWith = 0;
+    };
+
+    // Answers the boxes in order with the button ids in `answers` (IDOK, IDCANCEL, IDYES,
+    // IDNO...), then stops. `processId` 0 means this process.
+    explicit MessageBoxAnswerer(std::vector<int> answers, DWORD processId = 0);
+    ~MessageBoxAnswerer();
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+
+    std::vector<Box> Seen() const;
+    // Waits until `count` boxes have been answered or `milliseconds` pass; true if they were.
+    bool WaitForAnswers(size_t count, DWORD milliseconds) const;
+
+    // A box of that process that is showing now, or null.
+    static HWND FindBox(DWORD processId);
+    static std::wstring TextOfBox(HWND box);
+
+private:
+    void Run();
+
+    std::vector<int> answers_;
+    DWORD processId_;
+    std::atomic<bool> stop_{false};
+    mutable std::mutex mutex_;
+    std::vector<Box> seen_;
+    std::thread thread_;
+};

@@ -1,0 +1,45 @@
+// Direct registry access for tests: arrange values and inspect results through the plain
+// Win32 API, independent of the program's own registry classes. Inside a RegistrySandbox
+// these touch the scratch keys only.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace testreg {
+
+struct Value {
+    bool exists = false;
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+
+    bool IsDword(DWORD expected) const;
+    // The REG_SZ text without its terminator; "" for anything else.
+    std::wstring Text() const;
+    bool IsString(const std::wstring& expected) const;
+};
+
+// Each reports a test failure (ADD_FAILURE) when the registry refuses.
+void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value);
+void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text);
+void SetRaw(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const void* data, DWORD bytes);
+void CreateKey(HKEY root, const std::wstring& path);
+
+Value Get(HKEY root, const std::wstring& path, const std::wstring& name);
+bool KeyExists(HKEY root, const std::wstring& path);
+bool ValueExists(HKEY root, const std::wstring& path, const std::wstring& name);
+int ValueCount(HKEY root, const std::wstring& path);  // -1 when the key is missing
+
+// Every key and value below the four roots: "HKLM\path" for a key, "HKLM\path\:name" for
+// a value (key paths in lower case, as the registry ignores their case).
+using Snapshot = std::map<std::wstring, Value>;
+Snapshot TakeSnapshot();
+// Readable lines for each entry added, removed or changed from `before` to `after`.
+std::string Differences(const Snapshot& before, const Snapshot& after);
+
+std::string Narrow(const std::wstring& text);  // UTF-8, for test messages
+
+}  // namespace testreg
