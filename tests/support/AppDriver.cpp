@@ -1,0 +1,345 @@
+#include "tests/support/AppDriver.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace {
+
+const wchar_t kMainWindowClass[] = L"Zentrak1320";
+const int kPageListId = 2007;
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM param)
+{
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (owner == search->processId && wcscmp(className, kMainWindowClass) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Memory in the other process, for the list-view messages the system does not marshal.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HANDLE process, size_t bytes)
+        : process_(process), address_(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE)) {}
+    ~RemoteBuffer()
+    {
+        if (address_)
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    void* Address() const { return address_; }
+    bool Write(const void* data, size_t bytes, size_t offset = 0) const
+    {
+        SIZE_T written = 0;
+        return address_ && WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, bytes, &written);
+    }
+    bool Read(void* data, size_t bytes, size_t offset = 0) const
+    {
+        SIZE_T read = 0;
+        return address_ && ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, bytes, &read);
+    }
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+
+bool WaitFor(DWORD milliseconds, bool (*done)(const void*), const void* context)
+{
+    const DWORD start = GetTickCount();
+    while (!done(context)) {
+        if (GetTickCount() - start > milliseconds)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::wstring TestProgramFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L"\\/"));
+}
+
+AppDriver::~AppDriver()
+{
+    if (process_) {
+        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(process_, 99);
+            WaitForSingleObject(process_, 5000);
+        }
+        CloseHandle(process_);
+    }
+    if (!versionKey_.empty())
+        RegDeleteKeyW(HKEY_CURRENT_USER, versionKey_.c_str());
+}
+
+bool AppDriver::Start(const std::wstring& program, const std::wstring& folder, const std::wstring& windowsVersion)
+{
+    if (!windowsVersion.empty()) {
+        // Wine reports the version set for the program's file name.
+        const std::wstring name = program.substr(program.find_last_of(L"\\/") + 1);
+        versionKey_ = L"Software\\Wine\\AppDefaults\\" + name;
+        HKEY key = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, versionKey_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                            nullptr) != ERROR_SUCCESS)
+            return false;
+        RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(windowsVersion.c_str()),
+                       static_cast<DWORD>((windowsVersion.size() + 1) * sizeof(wchar_t)));
+        RegCloseKey(key);
+    }
+    std::vector<wchar_t> commandLine(program.begin(), program.end());
+    commandLine.insert(commandLine.begin(), L'"');
+    commandLine.push_back(L'"');
+    commandLine.push_back(0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &info))
+        return false;
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    return true;
+}
+
+HWND AppDriver::WaitForMainWindow(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        WindowSearch search{processId_, nullptr};
+        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found && IsWindowVisible(search.found)) {
+            main_ = search.found;
+            WaitUntilEnabled(kPageListId, milliseconds);
+            return main_;
+        }
+        if (WaitForSingleObject(process_, 20) == WAIT_OBJECT_0)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+bool AppDriver::WaitForExit(DWORD milliseconds, DWORD* exitCode)
+{
+    if (!process_ || WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode)
+        GetExitCodeProcess(process_, exitCode);
+    return true;
+}
+
+bool AppDriver::WaitUntilEnabled(int id, DWORD milliseconds) const
+{
+    struct Context {
+        HWND control;
+    } context{Control(id)};
+    return WaitFor(milliseconds, [](const void* c) {
+        return IsWindowEnabled(static_cast<const Context*>(c)->control) != FALSE;
+    }, &context);
+}
+
+void AppDriver::Sync() const
+{
+    // A sent message returns only after everything sent before it has been handled.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+}
+
+bool AppDriver::SelectPage(int page)
+{
+    HWND list = Control(kPageListId);
+    // The program remembers the selection at focus time; a user's click gives the focus first.
+    SendMessageW(main_, WM_COMMAND, MAKEWPARAM(kPageListId, CBN_DROPDOWN), reinterpret_cast<LPARAM>(list));
+    SendMessageW(list, CB_SETCURSEL, page, 0);
+    SendMessageW(main_, WM_COMMAND, MAKEWPARAM(kPageListId, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
+    Sync();
+    return WaitUntilEnabled(kPageListId) && CurrentPage() == page;
+}
+
+int AppDriver::CurrentPage() const
+{
+    return static_cast<int>(SendMessageW(Control(kPageListId), CB_GETCURSEL, 0, 0));
+}
+
+int AppDriver::ItemCount(int listId) const
+{
+    return static_cast<int>(SendMessageW(Control(listId), LVM_GETITEMCOUNT, 0, 0));
+}
+
+int AppDriver::ItemCheck(int listId, int item) const
+{
+    const LRESULT state = SendMessageW(Control(listId), LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK);
+    return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
+}
+
+bool AppDriver::SetItemCheck(int listId, int item, bool checked)
+{
+    LVITEMW lvItem = {};
+    lvItem.stateMask = LVIS_STATEIMAGEMASK;
+    lvItem.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    RemoteBuffer remote(process_, sizeof(lvItem));
+    if (!remote.Write(&lvItem, sizeof(lvItem)))
+        return false;
+    SendMessageW(Control(listId), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(remote.Address()));
+    return ItemCheck(listId, item) == (checked ? 1 : 0);
+}
+
+std::wstring AppDriver::ItemText(int listId, int item) const
+{
+    const int units = 260;
+    RemoteBuffer remote(process_, sizeof(LVITEMW) + units * sizeof(wchar_t));
+    LVITEMW lvItem = {};
+    lvItem.iSubItem = 0;
+    lvItem.cchTextMax = units;
+    lvItem.pszText = reinterpret_cast<LPWSTR>(static_cast<char*>(remote.Address()) + sizeof(LVITEMW));
+    if (!remote.Write(&lvItem, sizeof(lvItem)))
+        return std::wstring();
+    SendMessageW(Control(listId), LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(remote.Address()));
+    std::vector<wchar_t> text(units + 1, 0);
+    remote.Read(text.data(), units * sizeof(wchar_t), sizeof(LVITEMW));
+    return text.data();
+}
+
+int AppDriver::ComboSelection(int id) const
+{
+    return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0));
+}
+
+void AppDriver::SelectCombo(int id, int index) const
+{
+    SendMessageW(Control(id), CB_SETCURSEL, index, 0);
+}
+
+int AppDriver::ComboCount(int id) const
+{
+    return static_cast<int>(SendMessageW(Control(id), CB_GETCOUNT, 0, 0));
+}
+
+std::wstring AppDriver::ComboText(int id, int index) const
+{
+    const LRESULT length = SendMessageW(Control(id), CB_GETLBTEXTLEN, index, 0);
+    if (length < 0)
+        return std::wstring();
+    std::vector<wchar_t> text(length + 1, 0);
+    SendMessageW(Control(id), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+int AppDriver::ButtonCheck(int id) const
+{
+    return static_cast<int>(SendMessageW(Control(id), BM_GETCHECK, 0, 0));
+}
+
+void AppDriver::SetButtonCheck(int id, bool checked) const
+{
+    SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+std::wstring AppDriver::Text(int id) const
+{
+    wchar_t text[1024] = {};
+    GetWindowTextW(Control(id), text, 1024);
+    return text;
+}
+
+std::wstring AppDriver::Title() const
+{
+    wchar_t text[256] = {};
+    GetWindowTextW(main_, text, 256);
+    return text;
+}
+
+RECT AppDriver::Placement(int id) const
+{
+    RECT rect = {};
+    GetWindowRect(Control(id), &rect);
+    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool AppDriver::IsOnScreen(int id) const
+{
+    RECT client = {}, placed = Placement(id);
+    GetClientRect(main_, &client);
+    return IsWindowVisible(Control(id)) && placed.left >= 0 && placed.right <= client.right && placed.top >= 0 &&
+           placed.bottom <= client.bottom && placed.right > placed.left;
+}
+
+void AppDriver::Click(int id) const
+{
+    PostMessageW(Control(id), BM_CLICK, 0, 0);
+}
+
+void AppDriver::PressKey(UINT virtualKey) const
+{
+    PostMessageW(main_, WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(main_, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+void AppDriver::Close() const
+{
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+}
+
+bool AppDriver::SaveScreenshot(const std::wstring& path) const
+{
+    RECT rect = {};
+    GetWindowRect(main_, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    const DWORD stride = (width * 3 + 3) & ~3u;
+    std::vector<BYTE> pixels(stride * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof(header) + sizeof(info);
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, &header, sizeof(header), &written, nullptr) &&
+              WriteFile(file, &info, sizeof(info), &written, nullptr) &&
+              WriteFile(file, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok;
+}

@@ -1,0 +1,72 @@
+// Drives a running Zentrak.exe from another process through window messages only, as a
+// user's clicks and keys would: finds its main window (class "Zentrak1320"), selects pages,
+// toggles check items, clicks buttons, presses keys, reads control states, and closes it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class AppDriver {
+public:
+    AppDriver() = default;
+    ~AppDriver();  // ends a process that is still running
+    AppDriver(const AppDriver&) = delete;
+    AppDriver& operator=(const AppDriver&) = delete;
+
+    // Starts `program` in `folder` (where it writes its log). `windowsVersion` is a Wine
+    // version name ("winxp", "vista", "win2008", ...) or empty for the prefix's own (Windows 7).
+    bool Start(const std::wstring& program, const std::wstring& folder, const std::wstring& windowsVersion = L"");
+    DWORD ProcessId() const { return processId_; }
+    HANDLE Process() const { return process_; }
+
+    // The main window, once it exists and has finished reading its first page.
+    HWND WaitForMainWindow(DWORD milliseconds = 20000);
+    HWND MainWindow() const { return main_; }
+    bool WaitForExit(DWORD milliseconds, DWORD* exitCode);
+
+    HWND Control(int id) const { return GetDlgItem(main_, id); }
+    // Waits until the control is enabled (the page list is disabled while a page is read).
+    bool WaitUntilEnabled(int id, DWORD milliseconds = 10000) const;
+
+    // Selects a page with the page list as the user does (selection, then CBN_SELENDOK) and
+    // waits until its read has finished.
+    bool SelectPage(int page);
+    int CurrentPage() const;
+
+    int ItemCount(int listId) const;
+    int ItemCheck(int listId, int item) const;  // 1, 0, -1 as the list view reports it
+    bool SetItemCheck(int listId, int item, bool checked);
+    std::wstring ItemText(int listId, int item) const;
+
+    int ComboSelection(int id) const;
+    void SelectCombo(int id, int index) const;   // selection only; no notification
+    int ComboCount(int id) const;
+    std::wstring ComboText(int id, int index) const;
+    int ButtonCheck(int id) const;
+    void SetButtonCheck(int id, bool checked) const;
+    std::wstring Text(int id) const;
+    std::wstring Title() const;
+    bool IsEnabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+    // The control's rectangle in the main window's client coordinates.
+    RECT Placement(int id) const;
+    bool IsOnScreen(int id) const;  // placed inside the client area, not parked
+
+    void Click(int id) const;          // BM_CLICK, posted (a click may open a modal box)
+    void PressKey(UINT virtualKey) const;  // WM_KEYDOWN / WM_KEYUP to the main window
+    void Close() const;                // WM_CLOSE, posted
+    // Waits until the program has handled every message sent so far.
+    void Sync() const;
+
+    // Saves the main window as it is on screen, as a 24-bit BMP.
+    bool SaveScreenshot(const std::wstring& path) const;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    HWND main_ = nullptr;
+    std::wstring versionKey_;  // the Wine AppDefaults key set for the run, removed afterwards
+};
+
+// The folder of the test program itself; the programs under test are built beside it.
+std::wstring TestProgramFolder();
