@@ -146,18 +146,6 @@ TEST_F(QmShRegTest, TypesSizesAndKeyInformation)
     EXPECT_EQ(1, reg.ValueExistsUser(kKey, L"A"));
 }
 
-TEST_F(QmShRegTest, ExplicitOpenAndClose)
-{
-    testreg::CreateKey(kLm, kKey);
-    QmShReg reg;
-    EXPECT_EQ(0, reg.OpenReadMachine(kKey));
-    EXPECT_NE(nullptr, reg.GetOpenKey());
-    EXPECT_EQ(0, reg.Close());
-    EXPECT_EQ(nullptr, reg.GetOpenKey());
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND, reg.OpenReadUser(L"Software\\Nowhere"));
-    EXPECT_EQ(nullptr, reg.GetOpenKey());
-}
-
 TEST_F(QmShRegTest, UserWritesCreateTheKey)
 {
     QmShReg reg;
