@@ -18,8 +18,13 @@ RegistrySandbox::RegistrySandbox()
     // Every scratch key is opened through the real roots before the first override.
     for (int i = 0; i < kRootCount; ++i) {
         const std::wstring path = base_ + L"\\" + kRootNames[i];
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                            nullptr, &scratch_[i], nullptr) != ERROR_SUCCESS)
+        LONG result = ERROR_KEY_DELETED;
+        // The registry creates a path one key at a time: another test process that ends its
+        // sandbox may delete the shared parent, still empty, just before the next key is made.
+        for (int attempt = 0; attempt < 10 && result == ERROR_KEY_DELETED; ++attempt)
+            result = RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                     KEY_ALL_ACCESS, nullptr, &scratch_[i], nullptr);
+        if (result != ERROR_SUCCESS)
             return;
     }
     for (int i = 0; i < kRootCount; ++i) {

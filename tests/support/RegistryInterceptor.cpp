@@ -1,0 +1,237 @@
+#include "tests/support/RegistryInterceptor.h"
+
+#include <utility>
+
+namespace {
+
+std::wstring Text(const wchar_t* text)
+{
+    return text ? std::wstring(text) : std::wstring();
+}
+
+bool HasMachineFlags(DWORD setFlags)
+{
+    return (setFlags & (SHREGSET_HKLM | SHREGSET_FORCE_HKLM)) != 0;
+}
+
+}  // namespace
+
+RegistryInterceptor::RegistryInterceptor() : next_(ReplaceRegistryApi(this)) {}
+
+RegistryInterceptor::~RegistryInterceptor()
+{
+    ReplaceRegistryApi(next_);
+}
+
+void RegistryInterceptor::SetRule(Rule rule)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    rule_ = std::move(rule);
+}
+
+void RegistryInterceptor::ForceViewFlag(REGSAM flag)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    forcedView_ = flag;
+}
+
+std::vector<RegistryInterceptor::Call> RegistryInterceptor::Calls() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return calls_;
+}
+
+void RegistryInterceptor::ClearCalls()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    calls_.clear();
+}
+
+std::optional<LONG> RegistryInterceptor::Intercept(Call call)
+{
+    Rule rule;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        calls_.push_back(call);
+        rule = rule_;
+    }
+    return rule ? rule(call) : std::nullopt;
+}
+
+bool RegistryInterceptor::IsMachineKey(HKEY key) const
+{
+    if (key == HKEY_LOCAL_MACHINE)
+        return true;
+    std::lock_guard<std::mutex> lock(mutex_);
+    return machineKeys_.count(key) != 0;
+}
+
+void RegistryInterceptor::Track(HKEY key, bool machine)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (machine)
+        machineKeys_.insert(key);
+    else
+        machineKeys_.erase(key);
+}
+
+REGSAM RegistryInterceptor::ViewFlag()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (forcedView_)
+            return *forcedView_;
+    }
+    return Next().ViewFlag();
+}
+
+LONG RegistryInterceptor::OpenKey(HKEY root, const wchar_t* path, REGSAM access, HKEY* key)
+{
+    const bool machine = IsMachineKey(root);
+    if (auto answer = Intercept({"OpenKey", root, machine, Text(path), L"", access, 0}))
+        return *answer;
+    const LONG result = Next().OpenKey(root, path, access, key);
+    if (result == ERROR_SUCCESS)
+        Track(*key, machine);
+    return result;
+}
+
+LONG RegistryInterceptor::CreateKey(HKEY root, const wchar_t* path, DWORD options, REGSAM access, HKEY* key,
+                                    DWORD* disposition)
+{
+    const bool machine = IsMachineKey(root);
+    if (auto answer = Intercept({"CreateKey", root, machine, Text(path), L"", access, options}))
+        return *answer;
+    const LONG result = Next().CreateKey(root, path, options, access, key, disposition);
+    if (result == ERROR_SUCCESS)
+        Track(*key, machine);
+    return result;
+}
+
+LONG RegistryInterceptor::QueryValue(HKEY key, const wchar_t* name, DWORD* type, BYTE* data, DWORD* size)
+{
+    if (auto answer = Intercept({"QueryValue", nullptr, IsMachineKey(key), L"", Text(name), 0, 0}))
+        return *answer;
+    return Next().QueryValue(key, name, type, data, size);
+}
+
+LONG RegistryInterceptor::SetValue(HKEY key, const wchar_t* name, DWORD type, const BYTE* data, DWORD size)
+{
+    if (auto answer = Intercept({"SetValue", nullptr, IsMachineKey(key), L"", Text(name), 0, type}))
+        return *answer;
+    return Next().SetValue(key, name, type, data, size);
+}
+
+LONG RegistryInterceptor::DeleteValue(HKEY key, const wchar_t* name)
+{
+    if (auto answer = Intercept({"DeleteValue", nullptr, IsMachineKey(key), L"", Text(name), 0, 0}))
+        return *answer;
+    return Next().DeleteValue(key, name);
+}
+
+LONG RegistryInterceptor::DeleteKey(HKEY root, const wchar_t* path, REGSAM view)
+{
+    if (auto answer = Intercept({"DeleteKey", root, IsMachineKey(root), Text(path), L"", view, 0}))
+        return *answer;
+    return Next().DeleteKey(root, path, view);
+}
+
+LONG RegistryInterceptor::QueryInfoKey(HKEY key, DWORD* subKeys, DWORD* maxSubKeyLength, DWORD* values,
+                                       DWORD* maxValueNameLength, DWORD* maxValueLength,
+                                       DWORD* securityDescriptorSize)
+{
+    if (auto answer = Intercept({"QueryInfoKey", nullptr, IsMachineKey(key), L"", L"", 0, 0}))
+        return *answer;
+    return Next().QueryInfoKey(key, subKeys, maxSubKeyLength, values, maxValueNameLength, maxValueLength,
+                               securityDescriptorSize);
+}
+
+LONG RegistryInterceptor::EnumValue(HKEY key, DWORD index, wchar_t* name, DWORD* nameLength, DWORD* type,
+                                    BYTE* data, DWORD* size)
+{
+    if (auto answer = Intercept({"EnumValue", nullptr, IsMachineKey(key), L"", L"", 0, index}))
+        return *answer;
+    return Next().EnumValue(key, index, name, nameLength, type, data, size);
+}
+
+LONG RegistryInterceptor::FlushKey(HKEY key)
+{
+    if (auto answer = Intercept({"FlushKey", nullptr, IsMachineKey(key), L"", L"", 0, 0}))
+        return *answer;
+    return Next().FlushKey(key);
+}
+
+LONG RegistryInterceptor::CloseKey(HKEY key)
+{
+    const bool machine = IsMachineKey(key);
+    if (auto answer = Intercept({"CloseKey", nullptr, machine, L"", L"", 0, 0}))
+        return *answer;
+    const LONG result = Next().CloseKey(key);
+    if (result == ERROR_SUCCESS)
+        Track(key, false);
+    return result;
+}
+
+LONG RegistryInterceptor::ShOpenUsKey(const wchar_t* path, REGSAM access, HUSKEY relative, HUSKEY* key,
+                                      BOOL ignoreUser)
+{
+    if (auto answer =
+            Intercept({"ShOpenUsKey", nullptr, ignoreUser != FALSE, Text(path), L"", access, DWORD(ignoreUser)}))
+        return *answer;
+    return Next().ShOpenUsKey(path, access, relative, key, ignoreUser);
+}
+
+LONG RegistryInterceptor::ShCreateUsKey(const wchar_t* path, REGSAM access, HUSKEY relative, HUSKEY* key,
+                                        DWORD flags)
+{
+    if (auto answer = Intercept({"ShCreateUsKey", nullptr, HasMachineFlags(flags), Text(path), L"", access, flags}))
+        return *answer;
+    return Next().ShCreateUsKey(path, access, relative, key, flags);
+}
+
+LONG RegistryInterceptor::ShQueryUsValue(HUSKEY key, const wchar_t* name, DWORD* type, void* data, DWORD* size,
+                                         BOOL ignoreUser)
+{
+    if (auto answer =
+            Intercept({"ShQueryUsValue", nullptr, ignoreUser != FALSE, L"", Text(name), 0, DWORD(ignoreUser)}))
+        return *answer;
+    return Next().ShQueryUsValue(key, name, type, data, size, ignoreUser);
+}
+
+LONG RegistryInterceptor::ShQueryInfoUsKey(HUSKEY key, DWORD* subKeys, DWORD* maxSubKeyLength, DWORD* values,
+                                           DWORD* maxValueNameLength, SHREGENUM_FLAGS flags)
+{
+    if (auto answer = Intercept({"ShQueryInfoUsKey", nullptr, flags == SHREGENUM_HKLM, L"", L"", 0, DWORD(flags)}))
+        return *answer;
+    return Next().ShQueryInfoUsKey(key, subKeys, maxSubKeyLength, values, maxValueNameLength, flags);
+}
+
+LONG RegistryInterceptor::ShWriteUsValue(HUSKEY key, const wchar_t* name, DWORD type, const void* data, DWORD size,
+                                         DWORD flags)
+{
+    if (auto answer = Intercept({"ShWriteUsValue", nullptr, HasMachineFlags(flags), L"", Text(name), 0, flags}))
+        return *answer;
+    return Next().ShWriteUsValue(key, name, type, data, size, flags);
+}
+
+LONG RegistryInterceptor::ShCloseUsKey(HUSKEY key)
+{
+    if (auto answer = Intercept({"ShCloseUsKey", nullptr, false, L"", L"", 0, 0}))
+        return *answer;
+    return Next().ShCloseUsKey(key);
+}
+
+std::optional<LONG> DenyMachineWrites(const RegistryInterceptor::Call& call)
+{
+    const REGSAM kWriteRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK | DELETE | WRITE_DAC |
+                                WRITE_OWNER | GENERIC_WRITE | GENERIC_ALL;
+    if (!call.machineKey)
+        return std::nullopt;
+    const std::string& f = call.function;
+    if ((f == "OpenKey" || f == "ShOpenUsKey") && (call.access & kWriteRights))
+        return ERROR_ACCESS_DENIED;
+    if (f == "CreateKey" || f == "SetValue" || f == "DeleteValue" || f == "DeleteKey" || f == "ShCreateUsKey" ||
+        f == "ShWriteUsValue")
+        return ERROR_ACCESS_DENIED;
+    return std::nullopt;
+}

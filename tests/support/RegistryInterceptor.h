@@ -1,0 +1,104 @@
+// Stands between the program's registry classes and the registry for the life of one object:
+// every call through the registry seam is recorded, then answered by the instance that was
+// installed before (the real registry) unless a rule answers it first. Lets a test produce
+// what Wine cannot (it runs everything elevated): access denied, values that change between
+// two calls, a 32-bit program on 64-bit Windows.
+//
+//   RegistryInterceptor registry;
+//   registry.SetRule([](const RegistryInterceptor::Call& call) -> std::optional<LONG> {
+//       if (call.function == "SetValue") return ERROR_ACCESS_DENIED;
+//       return std::nullopt;
+//   });
+//
+// Safe to use from several threads at once (the program's read worker).
+#pragma once
+
+#include "platform/RegistryApi.h"
+
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+class RegistryInterceptor : public RegistryApi {
+public:
+    struct Call {
+        std::string function;  // the seam's name: "OpenKey", "CreateKey", "DeleteKey", "ShOpenUsKey"...
+        HKEY root = nullptr;   // the root of OpenKey / CreateKey / DeleteKey; null otherwise
+        bool machineKey = false;  // the call works on a key under HKEY_LOCAL_MACHINE
+        std::wstring path;     // OpenKey, CreateKey, DeleteKey and the shell's open and create
+        std::wstring name;     // value name, where there is one
+        REGSAM access = 0;     // access asked for (DeleteKey: the view)
+        DWORD flags = 0;       // SHREGSET_* of the shell's create and write; ignore-user of its opens
+    };
+    // A rule sees each call before the registry does; an answer replaces the registry's, and the
+    // call's out parameters stay untouched.
+    using Rule = std::function<std::optional<LONG>(const Call&)>;
+
+    RegistryInterceptor();            // installs itself
+    ~RegistryInterceptor() override;  // puts the previous instance back
+
+    RegistryInterceptor(const RegistryInterceptor&) = delete;
+    RegistryInterceptor& operator=(const RegistryInterceptor&) = delete;
+
+    void SetRule(Rule rule);
+    // From now on every open, create and delete asks for this view instead of the real decision.
+    void ForceViewFlag(REGSAM flag);
+    std::vector<Call> Calls() const;
+    void ClearCalls();
+
+    REGSAM ViewFlag() override;
+    LONG OpenKey(HKEY root, const wchar_t* path, REGSAM access, HKEY* key) override;
+    LONG CreateKey(HKEY root, const wchar_t* path, DWORD options, REGSAM access, HKEY* key,
+                   DWORD* disposition) override;
+    LONG QueryValue(HKEY key, const wchar_t* name, DWORD* type, BYTE* data, DWORD* size) override;
+    LONG SetValue(HKEY key, const wchar_t* name, DWORD type, const BYTE* data, DWORD size) override;
+    LONG DeleteValue(HKEY key, const wchar_t* name) override;
+    LONG DeleteKey(HKEY root, const wchar_t* path, REGSAM view) override;
+    LONG QueryInfoKey(HKEY key, DWORD* subKeys, DWORD* maxSubKeyLength, DWORD* values, DWORD* maxValueNameLength,
+                      DWORD* maxValueLength, DWORD* securityDescriptorSize) override;
+    LONG EnumValue(HKEY key, DWORD index, wchar_t* name, DWORD* nameLength, DWORD* type, BYTE* data,
+                   DWORD* size) override;
+    LONG FlushKey(HKEY key) override;
+    LONG CloseKey(HKEY key) override;
+    LONG ShOpenUsKey(const wchar_t* path, REGSAM access, HUSKEY relative, HUSKEY* key, BOOL ignoreUser) override;
+    LONG ShCreateUsKey(const wchar_t* path, REGSAM access, HUSKEY relative, HUSKEY* key, DWORD flags) override;
+    LONG ShQueryUsValue(HUSKEY key, const wchar_t* name, DWORD* type, void* data, DWORD* size,
+                        BOOL ignoreUser) override;
+    LONG ShQueryInfoUsKey(HUSKEY key, DWORD* subKeys, DWORD* maxSubKeyLength, DWORD* values,
+                          DWORD* maxValueNameLength, SHREGENUM_FLAGS flags) override;
+    LONG ShWriteUsValue(HUSKEY key, const wchar_t* name, DWORD type, const void* data, DWORD size,
+                        DWORD flags) override;
+    LONG ShCloseUsKey(HUSKEY key) override;
+
+protected:
+    // The instance that answers what no rule answers.
+    RegistryApi& Next() { return *next_; }
+
+private:
+    // Records the call and returns the rule's answer, if any.
+    std::optional<LONG> Intercept(Call call);
+    bool IsMachineKey(HKEY key) const;
+    void Track(HKEY key, bool machine);
+
+    RegistryApi* next_;
+    mutable std::mutex mutex_;
+    std::vector<Call> calls_;
+    Rule rule_;
+    std::optional<REGSAM> forcedView_;
+    std::set<HKEY> machineKeys_;  // open keys that lie under HKEY_LOCAL_MACHINE
+};
+
+// The rule of a user without administrator rights: every write under HKEY_LOCAL_MACHINE is
+// refused with ERROR_ACCESS_DENIED (opening or creating a key there with any write right,
+// setting or deleting a value, deleting a key, the shell's create and write in the machine
+// hive); reads go through.
+std::optional<LONG> DenyMachineWrites(const RegistryInterceptor::Call& call);
+
+// An interceptor with that rule installed.
+class MachineWritesDenied : public RegistryInterceptor {
+public:
+    MachineWritesDenied() { SetRule(DenyMachineWrites); }
+};
