@@ -1,0 +1,292 @@
+// The application's controls: creating every one of them once in WM_CREATE, finding them by
+// identifier, and deleting them at the end.
+#include "app/QmThisApp.h"
+
+#include "app/AppTexts.h"
+#include "app/PictureList.h"
+#include "app/ProgramList.h"
+#include "model/ShellTexts.h"
+#include "model/ShowText.h"
+
+#include <iterator>
+
+namespace {
+
+// Identifiers of each kind, in creation order.
+const int kPlainComboIds[] = {2008, 2009, 2200, 2014, 2015, 2016, 2017, 2018, 2019, 2020, 2021,
+                              2022, 2023, 2024, 2025, 2077, 2078, 2079, 2080, 2081, 2102};
+const int kGroupBoxIds[] = {2051, 2052, 2053, 2054, 2055};
+const int kPushButtonIds[] = {2001, 2004, 2071, 2082, 2083, 2084, 2095, 2096, 2097, 2098, 2099, 2100, 2101};
+const int kCheckBoxIds[] = {2041, 2042, 2043, 2044, 2045, 2046, 2047, 2048, 2049, 2050,
+                            2065, 2066, 2067, 2068, 2069, 2072, 2073, 2074, 2075, 2076};
+const int kRadioButtonIds[] = {2056, 2057, 2058, 2059, 2060};
+const int kListViewIds[] = {2003, 2061, 2062, 2063};
+const int kStaticIds[] = {2026, 2027, 2028, 2029, 2030, 2031, 2032, 2033, 2034, 2035, 2093, 2094};
+const int kTrackbarIds[] = {2064, 2085, 2086, 2087, 2088};
+
+// Controls start out of sight; the layout places those of the page shown.
+const int kStartX = -2500;
+const int kStartY = 0;
+const int kStartWidth = 120;
+const int kStartHeight = 24;
+
+// The page list and the program list: picture combo boxes with blue text.
+const DWORD kPictureComboStyle = WS_VISIBLE | WS_BORDER | CBS_DROPDOWNLIST;
+const int kPictureComboDropHeight = 350;
+const DWORD kPlainComboStyle = QmCombo::kDefaultStyle | WS_VSCROLL | CBS_HASSTRINGS;
+const int kPlainComboDropHeight = 100;
+
+const int kLargePictureSize = 32;
+const int kSmallPictureSize = 16;
+const int kImageListInitial = 100;
+const int kImageListGrowth = 200;
+const int kDoneMarkPicture = 59;
+
+// Page list pictures, by page.
+const int kPagePictures[kPageCount] = {39, 22, 8, 41, 5, 37, 37, 51, 72, 13};
+
+template <class Control, size_t N>
+Control* Find(const std::unique_ptr<Control> (&table)[N], int id, int first)
+{
+    const int index = id - first;
+    return index >= 0 && index < static_cast<int>(N) ? table[index].get() : nullptr;
+}
+
+// Owns shell32.dll loaded as a resource file for the time the icons are read.
+class ResourceModule {
+public:
+    explicit ResourceModule(const wchar_t* name) : module_(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    ~ResourceModule()
+    {
+        if (module_)
+            FreeLibrary(module_);
+    }
+    ResourceModule(const ResourceModule&) = delete;
+    ResourceModule& operator=(const ResourceModule&) = delete;
+    HINSTANCE Get() const { return module_; }
+
+private:
+    HINSTANCE module_;
+};
+
+}  // namespace
+
+QmWndBase* QmThisApp::Control(int id) const
+{
+    if (QmWndBase* control = Button(id)) return control;
+    if (QmWndBase* control = Combo(id)) return control;
+    if (QmWndBase* control = ListView(id)) return control;
+    if (QmWndBase* control = Static(id)) return control;
+    if (QmWndBase* control = Trackbar(id)) return control;
+    if (QmWndBase* control = ListBox(id)) return control;
+    return EditBox(id);
+}
+
+QmButton* QmThisApp::Button(int id) const { return Find(buttons_, id, kFirstId); }
+QmCombo* QmThisApp::Combo(int id) const { return Find(combos_, id, kFirstId); }
+QmListview* QmThisApp::ListView(int id) const { return Find(listViews_, id, kFirstId); }
+QmStatic* QmThisApp::Static(int id) const { return Find(statics_, id, kFirstId); }
+QmTrackbar* QmThisApp::Trackbar(int id) const { return Find(trackbars_, id, kFirstId); }
+QmListbox* QmThisApp::ListBox(int id) const { return Find(listBoxes_, id, kFirstId); }
+QmEdit* QmThisApp::EditBox(int id) const { return Find(edits_, id, kFirstId); }
+
+bool QmThisApp::CreateControls()
+{
+    return CreateImageLists() && CreateCombos() && CreateButtons() && CreateListViews() && CreateStatics() &&
+           CreateTrackbars() && CreateOthers();
+}
+
+bool QmThisApp::CreateImageLists()
+{
+    const UINT flags = ILC_COLOR32 | ILC_MASK;
+    if (!largeImages_.Create(kLargePictureSize, kLargePictureSize, flags, kImageListInitial, kImageListGrowth)) {
+        ReportCreateError(L"new LIconImgList Create Error code: %u\n");
+        return false;
+    }
+    if (!smallImages_.Create(kSmallPictureSize, kSmallPictureSize, flags, kImageListInitial, kImageListGrowth)) {
+        ReportCreateError(L"new SImgList Create Error code: %u\n");
+        return false;
+    }
+    ResourceModule shell(L"shell32.dll");
+    FillPictureList(largeImages_, kLargePictureSize, shell.Get(), Instance(), LoadIconResource);
+    FillPictureList(smallImages_, kSmallPictureSize, shell.Get(), Instance(), LoadIconResource);
+    return true;
+}
+
+bool QmThisApp::CreateCombos()
+{
+    const int pictureCombos[] = {kIdPageList, kIdProgramList};
+    for (int id : pictureCombos) {
+        std::unique_ptr<QmCombo>& combo = combos_[id - kFirstId];
+        combo.reset(new QmCombo);
+        if (!combo->CreateComboBoxEx(Handle(), id, kStartX, kStartY, kStartWidth, kPictureComboDropHeight,
+                                     kPictureComboStyle)) {
+            ReportCreateError(L"new Combo Error code: %u\n");
+            return false;
+        }
+        combo->SetDefaultFont();
+        combo->SetColours(RGB(0, 0, 255), RGB(255, 250, 250));
+        combo->SetImageList(largeImages_.Get());
+    }
+    FillPageList();
+    FillProgramList();
+    for (int id : kPlainComboIds) {
+        std::unique_ptr<QmCombo>& combo = combos_[id - kFirstId];
+        combo.reset(new QmCombo);
+        if (!combo->CreateComboBox(Handle(), id, kStartX, kStartY, kStartWidth, kPlainComboDropHeight,
+                                   kPlainComboStyle)) {
+            ReportCreateError(L"new Combo Error code: %u\n");
+            return false;
+        }
+        combo->SetDefaultFont();
+    }
+    return true;
+}
+
+bool QmThisApp::CreateButtons()
+{
+    struct ButtonKind {
+        const int* ids;
+        size_t count;
+        DWORD style;
+        const wchar_t* errorFormat;
+    };
+    const ButtonKind kinds[] = {
+        {kGroupBoxIds, std::size(kGroupBoxIds), BS_GROUPBOX, L"new Groupbox Error code: %u\n"},
+        {kPushButtonIds, std::size(kPushButtonIds), BS_PUSHBUTTON, L"new Button Error code: %u\n"},
+        {kCheckBoxIds, std::size(kCheckBoxIds), BS_AUTOCHECKBOX, L"new Checkbox Error code: %u\n"},
+        {kRadioButtonIds, std::size(kRadioButtonIds), BS_AUTORADIOBUTTON, L"new Radio Button Error code: %u\n"},
+    };
+    for (const ButtonKind& kind : kinds) {
+        for (size_t i = 0; i < kind.count; ++i) {
+            const int id = kind.ids[i];
+            std::unique_ptr<QmButton>& button = buttons_[id - kFirstId];
+            button.reset(new QmButton);
+            if (!button->CreateChild(Handle(), id, L"", kStartX, kStartY, kStartWidth, kStartHeight,
+                                     WS_VISIBLE | kind.style)) {
+                ReportCreateError(kind.errorFormat);
+                return false;
+            }
+            button->SetDefaultFont();
+            if (kind.style == BS_GROUPBOX)
+                button->SetColours(RGB(0, 0, 128), RGB(255, 255, 255));
+        }
+    }
+    for (int i = 0; i < kButtonTextCount; ++i)
+        SetCaption(Button(kButtonTexts[i].id), kButtonTexts[i].text);
+    return true;
+}
+
+bool QmThisApp::CreateListViews()
+{
+    for (int id : kListViewIds) {
+        std::unique_ptr<QmListview>& list = listViews_[id - kFirstId];
+        list.reset(new QmListview);
+        if (!list->CreateListview(Handle(), id, kStartX, kStartY, kStartWidth, kStartHeight * 4,
+                                  WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS)) {
+            ReportCreateError(L"new Listview Error code: %u\n");
+            return false;
+        }
+        list->SetDefaultFont();
+        list->SetExtendedStyle(0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+        list->SetImageList(largeImages_.Get(), LVSIL_NORMAL);
+        list->SetImageList(smallImages_.Get(), LVSIL_SMALL);
+        InsertListColumn(list.get(), TextPair{&kSettingsColumnText, &kSettingsColumnText}, kStartWidth);
+    }
+    return true;
+}
+
+bool QmThisApp::CreateStatics()
+{
+    for (int id : kStaticIds) {
+        std::unique_ptr<QmStatic>& text = statics_[id - kFirstId];
+        text.reset(new QmStatic);
+        const bool doneMark = id == kIdDoneMark;
+        const int size = doneMark ? kSmallPictureSize : kStartHeight;
+        if (!text->CreateStatic(Handle(), id, L"", kStartX, kStartY, doneMark ? size : kStartWidth, size,
+                                WS_VISIBLE | (doneMark ? SS_ICON : (id == kIdStaticThumbnailSize ? SS_RIGHT : 0)))) {
+            ReportCreateError(L"new Static Error code: %u\n");
+            return false;
+        }
+        text->SetDefaultFont();
+        if (doneMark) {
+            text->ShowImageListIcon(smallImages_.Get(), kDoneMarkPicture);
+            text->Move(kStartX, kStartY, size, size);  // an icon static sizes itself to the icon
+        }
+    }
+    return true;
+}
+
+bool QmThisApp::CreateTrackbars()
+{
+    for (int id : kTrackbarIds) {
+        std::unique_ptr<QmTrackbar>& trackbar = trackbars_[id - kFirstId];
+        trackbar.reset(new QmTrackbar);
+        if (!trackbar->CreateTrackbar(Handle(), id, kStartX, kStartY, kStartWidth, kStartHeight,
+                                      WS_VISIBLE | TBS_HORZ | TBS_AUTOTICKS)) {
+            ReportCreateError(L"new Trackbar Error code: %u\n");
+            return false;
+        }
+        if (id == kIdThumbnailTrackbar)
+            trackbar->SetColours(RGB(0, 0, 0), RGB(255, 255, 255));
+    }
+    return true;
+}
+
+bool QmThisApp::CreateOthers()
+{
+    std::unique_ptr<QmListbox>& list = listBoxes_[kIdProgramListBox - kFirstId];
+    list.reset(new QmListbox);
+    if (!list->CreateListbox(Handle(), kIdProgramListBox, kStartX, kStartY, kStartWidth, kStartHeight * 4,
+                             WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY)) {
+        ReportCreateError(L"new Listbox Error code: %u\n");
+        return false;
+    }
+    list->SetDefaultFont();
+    std::unique_ptr<QmEdit>& edit = edits_[kIdEdit - kFirstId];
+    edit.reset(new QmEdit);
+    if (!edit->CreateEdit(Handle(), kIdEdit, L"", kStartX, kStartY, kStartWidth, kStartHeight,
+                          WS_VISIBLE | ES_AUTOHSCROLL)) {
+        ReportCreateError(L"new Edit Error code: %u\n");
+        return false;
+    }
+    edit->SetDefaultFont();
+    return true;
+}
+
+void QmThisApp::FillPageList()
+{
+    QmCombo* pageList = Combo(kIdPageList);
+    for (int page = 0; page < kPageCount; ++page)
+        AddPageListItem(pageList, PageName(page), kPagePictures[page]);
+    pageList->SetCurSel(0);
+}
+
+void QmThisApp::FillProgramList()
+{
+    QmCombo* programList = Combo(kIdProgramList);
+    const ProgramRecord* programs = ProgramsFor(facts_.osCode);
+    if (!programs)
+        return;
+    // The entries read the same in both wordings.
+    for (int i = 0; i < kProgramCount; ++i)
+        AddPageListItem(programList, programs[i].text, programs[i].text, static_cast<int>(programs[i].image));
+    programList->SetCurSel(0);
+}
+
+void QmThisApp::DestroyControls()
+{
+    WaitForReadWorker();
+    for (int i = 0; i < kIdCount; ++i) {
+        buttons_[i].reset();
+        combos_[i].reset();
+        listViews_[i].reset();
+        statics_[i].reset();
+        trackbars_[i].reset();
+        listBoxes_[i].reset();
+        edits_[i].reset();
+    }
+    // The lists go after the controls that show them.
+    largeImages_.Destroy();
+    smallImages_.Destroy();
+}

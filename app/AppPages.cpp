@@ -1,0 +1,202 @@
+// Pages: the text helpers every page uses, choosing a page, and the three steps that bring a
+// page on screen: show (texts and items), layout (positions) and read (registry state).
+#include "app/QmThisApp.h"
+
+#include "app/AppTexts.h"
+#include "app/LayoutMath.h"
+#include "model/ShowText.h"
+
+namespace {
+
+// Buttons of the about page, top to bottom.
+const int kAboutButtons[] = {kIdHomePageButton, kIdDownloadPageButton, kIdNewsPageButton, kIdReportPageButton,
+                             kIdAboutButton};
+
+}  // namespace
+
+int QmThisApp::SetCaption(QmWndBase* control, const TextPair& text)
+{
+    QmOwnedWide shown = ShowText(Language(), text);
+    if (!control || !shown)
+        return 0;
+    control->SetText(shown.Get());
+    return 1;
+}
+
+int QmThisApp::AddComboText(QmCombo* combo, const TextPair& text)
+{
+    QmOwnedWide shown = ShowText(Language(), text);
+    if (!combo || !shown)
+        return 0;
+    combo->AddString(shown.Get());
+    return 1;
+}
+
+int QmThisApp::AddPageListItem(QmCombo* combo, const char* text950, const char* text936, int image)
+{
+    QmOwnedWide shown = ShowText(Language(), text950, text936);
+    if (!combo || !shown)
+        return 0;
+    combo->InsertExItem(combo->GetCount(), shown.Get(), image, image);
+    return 1;
+}
+
+int QmThisApp::AddListBoxText(QmListbox* list, const TextPair& text)
+{
+    QmOwnedWide shown = ShowText(Language(), text);
+    if (!list || !shown)
+        return 0;
+    list->AddString(shown.Get());
+    return 1;
+}
+
+int QmThisApp::InsertListColumn(QmListview* list, const TextPair& text, int width)
+{
+    QmOwnedWide shown = ShowText(Language(), text);
+    if (!list || !shown)
+        return 0;
+    list->InsertColumn(0, shown.Get(), width);
+    return 1;
+}
+
+int QmThisApp::InsertCheckRow(QmListview* list, int index, const TextPair& text, int image)
+{
+    QmOwnedWide shown = ShowText(Language(), text);
+    if (!list || !shown)
+        return 0;
+    list->InsertItem(index, shown.Get(), image);
+    return 1;
+}
+
+QmWString QmThisApp::BuildText(const TextPair& text) const
+{
+    QmOwnedWide shown = ShowText(Language(), text);
+    return shown ? QmWString(shown.Get()) : QmWString();
+}
+
+int QmThisApp::CurrentPage() const
+{
+    QmCombo* pageList = Combo(kIdPageList);
+    return pageList ? pageList->GetCurSel() : -1;
+}
+
+int QmThisApp::SelectPage(int page)
+{
+    QmCombo* pageList = Combo(kIdPageList);
+    if (!pageList || pageList->GetCurSel() == page)
+        return 0;
+    WaitForReadWorker();
+    pageList->SetCurSel(page);
+    const int lockedWhileShowing[] = {kIdProgramList, kIdUpdateButton, kIdApplyButton, kIdRecommendButton};
+    for (int id : lockedWhileShowing)
+        if (QmWndBase* control = Control(id))
+            control->Enable(false);
+    lastAppliedPage_ = -1;
+    ShowPage();
+    LayoutPage();
+    StartReadWorker(Handle());
+    // The read may still be running; these do not touch the page's controls.
+    for (int id : lockedWhileShowing)
+        if (QmWndBase* control = Control(id))
+            control->Enable(true);
+    pageList->KillFocus();
+    Invalidate(true);
+    SetFocus();
+    return 1;
+}
+
+int QmThisApp::ShowPage()
+{
+    const int page = CurrentPage();
+    if (page < 0 || page >= kPageCount)
+        return -1;
+    WaitForReadWorker();
+    if (page == kPageAbout)
+        return ShowAboutPage();
+    return pages_ ? pages_[page].show(*this) : -1;
+}
+
+int QmThisApp::LayoutPage()
+{
+    const int page = CurrentPage();
+    if (page < 0 || page >= kPageCount)
+        return -1;
+    ParkAllControls();
+    LayoutTopRow(clientWidth_, clientHeight_);
+    int result = -1;
+    if (page == kPageAbout)
+        result = LayoutAboutPage(clientWidth_, clientHeight_);
+    else if (pages_)
+        result = pages_[page].layout(*this, clientWidth_, clientHeight_);
+    ShowAllControls();
+    return result;
+}
+
+int QmThisApp::ReadPage()
+{
+    const int page = CurrentPage();
+    int result = -1;
+    if (page >= 0 && page < kTweakPageCount && pages_)
+        result = pages_[page].read(*this);
+    if (IsMainThread())
+        OnReadDone(Handle(), static_cast<WPARAM>(readNumber_));
+    return result;
+}
+
+void QmThisApp::RecommendPage()
+{
+    lastAppliedPage_ = -1;
+    const int page = CurrentPage();
+    if (page < 0 || page >= kTweakPageCount || !pages_ || !pages_[page].recommend)
+        return;
+    WaitForReadWorker();
+    pages_[page].recommend(*this);
+}
+
+void QmThisApp::ParkAllControls()
+{
+    for (int id = kFirstId; id < kFirstId + kIdCount; ++id)
+        if (QmWndBase* control = Control(id))
+            control->MoveTo(kParkedX, 0);
+}
+
+void QmThisApp::ShowAllControls()
+{
+    for (int id = kFirstId; id < kFirstId + kIdCount; ++id)
+        if (QmWndBase* control = Control(id))
+            control->Show(SW_SHOW);
+}
+
+void QmThisApp::LayoutTopRow(int width, int height)
+{
+    const Box boxes[] = {PageListBox(width, height), ProgramListBox(width, height), UpdateButtonBox(width, height)};
+    const int ids[] = {kIdPageList, kIdProgramList, kIdUpdateButton};
+    for (int i = 0; i < 3; ++i)
+        if (QmWndBase* control = Control(ids[i]))
+            control->Move(boxes[i].x, boxes[i].y, boxes[i].width, boxes[i].height);
+}
+
+int QmThisApp::ShowAboutPage()
+{
+    QmCombo* pageList = Combo(kIdPageList);
+    QmStatic* prompt = Static(kIdStaticAboutPrompt);
+    if (!pageList || !prompt)
+        return 0;
+    pageList->Enable(false);
+    SetCaption(prompt, kAboutPromptText);
+    pageList->Enable(true);
+    return 1;
+}
+
+int QmThisApp::LayoutAboutPage(int width, int height)
+{
+    int y = 50;
+    for (int id : kAboutButtons) {
+        QmWndBase* button = Button(id);
+        if (!button)
+            return -1;
+        button->Move(8, y, width / 4, height / 10);
+        y += height / 10 + 4;
+    }
+    return 0;
+}

@@ -1,0 +1,15 @@
+// What a tweak page brings: its show, layout, read, apply and recommended-settings functions.
+// The application dispatches to them by the page list's selection.
+#pragma once
+
+class QmThisApp;
+
+struct PageFunctions {
+    int (*show)(QmThisApp& app);                           // 1, or 0 when a control is missing
+    int (*layout)(QmThisApp& app, int width, int height);  // 0, or -1 when a control is missing
+    int (*read)(QmThisApp& app);                           // 0, or -1 when a control is missing
+    int (*apply)(QmThisApp& app);                          // 0, or -1 when a control is missing
+    void (*recommend)(QmThisApp& app);                     // null: the page recommends nothing
+};
+
+const int kTweakPageCount = 9;

@@ -1,0 +1,16 @@
+// Placing a page's controls: the pieces every page layout is made of.
+#pragma once
+
+#include "app/LayoutMath.h"
+
+class QmThisApp;
+
+// Group box `groupId` at (x, y), `width` wide and as tall as the rows of check list `listId`
+// need, at most `limit`; the list inside it. When the list reports no row height the group
+// box keeps its place (normally parked) and the list is still placed inside it. Returns where
+// the group box is.
+Box PlaceListGroup(QmThisApp& app, int groupId, int listId, int x, int y, int width, int limit);
+// Places a control; false when it does not exist.
+bool Place(QmThisApp& app, int id, int x, int y, int width, int height);
+// The apply button and the recommended-settings button at the lower right.
+void PlaceApplyButtons(QmThisApp& app, int width, int height);

@@ -1,0 +1,246 @@
+// The application object, which is also the main window. It owns every control of every
+// page: all are created once when the window is created and live until it is destroyed;
+// pages only show, move, relabel and read them. It also keeps the start-up facts the pages
+// consult (language variant, Windows product code, Internet Explorer version) and the little
+// state the commands share.
+#pragma once
+
+#include "app/ControlIds.h"
+#include "app/PageFunctions.h"
+#include "app/StartupChecks.h"
+#include "model/TextRecord.h"
+#include "platform/QmLog.h"
+#include "platform/QmString.h"
+#include "ui/QmButton.h"
+#include "ui/QmCombo.h"
+#include "ui/QmEdit.h"
+#include "ui/QmImageList2.h"
+#include "ui/QmListbox.h"
+#include "ui/QmListview.h"
+#include "ui/QmStatic.h"
+#include "ui/QmStyles.h"
+#include "ui/QmTrackbar.h"
+#include "ui/QmWndBase.h"
+
+#include <windows.h>
+
+#include <memory>
+
+// What start-up learns about the system.
+struct SystemFacts {
+    int language = -1;        // 950, 936 or -1
+    int osCode = 0;           // 108 Windows XP, 113 Vista, 116 Windows 7
+    int ieMajorVersion = 0;   // 1 to 9, 0 unknown
+    int servicePack = 0;      // 1 to 5, 0 none
+    int homeEdition = -1;     // 1 Home Edition, -1 otherwise
+};
+
+// The log file, in the current folder.
+const wchar_t kLogFile[] = L"Qm.log";
+
+// Posted by the read worker when a page read has finished (wParam: the read's number).
+const UINT kReadDoneMessage = WM_USER + 1;
+
+class QmThisApp : public QmWndBase {
+public:
+    QmThisApp();
+    ~QmThisApp() override;
+
+    // Start-up and the message loop.
+    virtual BOOL Init(HINSTANCE instance);
+    virtual ATOM RegisterWindowClass();
+    virtual HWND CreateMainWindow(HWND parent, int width, int height);
+    // The exit code of the final WM_QUIT, or 0 when start-up failed.
+    virtual int Run(HINSTANCE instance);
+    // 1 when the program may run on this system, else 0 (after its message).
+    virtual int CheckStartup();
+    virtual LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Pages 0 to 8 (page 9, the about page, is the application's own), and the desktop page's
+    // logon Num Lock write that command 2100 runs alone.
+    void SetPages(const PageFunctions* pages, int (*applyLogonNumLock)(QmThisApp&))
+    {
+        pages_ = pages;
+        applyLogonNumLock_ = applyLogonNumLock;
+    }
+
+    // Start-up facts.
+    const SystemFacts& Facts() const { return facts_; }
+    void SetFacts(const SystemFacts& facts) { facts_ = facts; }
+    int Language() const { return facts_.language; }
+    int GetOsCode() const { return facts_.osCode; }
+    int GetIeMajorVersion() const { return facts_.ieMajorVersion; }
+    int ServicePack() const { return facts_.servicePack; }
+    int IsXp() const { return facts_.osCode == 108 ? 1 : 0; }
+    int IsVista() const { return facts_.osCode == 113 ? 1 : 0; }
+    int IsWin7() const { return facts_.osCode == 116 ? 1 : 0; }
+    int IsVariant950() const { return facts_.language == 950 ? 1 : 0; }
+    int IsVariant936() const { return facts_.language == 936 ? 1 : 0; }
+    // Drive letter, colon and backslash of the Windows folder; found on first use, then kept.
+    const wchar_t* WindowsDriveRoot();
+
+    // Controls by identifier; null when that control does not exist (not created, or not of
+    // that kind).
+    QmWndBase* Control(int id) const;
+    QmButton* Button(int id) const;
+    QmCombo* Combo(int id) const;
+    QmListview* ListView(int id) const;
+    QmStatic* Static(int id) const;
+    QmTrackbar* Trackbar(int id) const;
+    QmListbox* ListBox(int id) const;
+    QmEdit* EditBox(int id) const;
+    QmImageList2& LargeImages() { return largeImages_; }
+    QmImageList2& SmallImages() { return smallImages_; }
+
+    // Text helpers: each shows the wording the language variant chooses (the first as it is,
+    // the second converted to Simplified Chinese) and returns 1; with no variant (-1) it
+    // changes nothing and returns 0.
+    int SetCaption(QmWndBase* control, const TextPair& text);
+    int SetCaption(QmWndBase* control, const TextRecord& text) { return SetCaption(control, TextPair{&text, &text}); }
+    int AddComboText(QmCombo* combo, const TextPair& text);
+    int AddComboText(QmCombo* combo, const TextRecord& text) { return AddComboText(combo, TextPair{&text, &text}); }
+    int AddPageListItem(QmCombo* combo, const char* text950, const char* text936, int image);
+    int AddPageListItem(QmCombo* combo, const TextPair& text, int image)
+    {
+        return AddPageListItem(combo, text.traditional->text, text.simplified->text, image);
+    }
+    int AddListBoxText(QmListbox* list, const TextPair& text);
+    int InsertListColumn(QmListview* list, const TextPair& text, int width);
+    int InsertCheckRow(QmListview* list, int index, const TextPair& text, int image);
+    int InsertCheckRow(QmListview* list, int index, const TextRecord& text, int image)
+    {
+        return InsertCheckRow(list, index, TextPair{&text, &text}, image);
+    }
+    // The shown text, or an empty text with no variant.
+    QmWString BuildText(const TextPair& text) const;
+
+    // Pages and navigation.
+    int CurrentPage() const;
+    virtual int SelectPage(int page);  // 1 when the page changed
+    virtual int ShowPage();
+    virtual int LayoutPage();
+    virtual int ReadPage();
+    virtual int ApplyPage(HWND hwnd);
+    virtual void RecommendPage();
+    int LastAppliedPage() const { return lastAppliedPage_; }
+    int SettingsChanged() const { return settingsChanged_; }
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
+
+    // Commands.
+    virtual LRESULT OnCommand(HWND hwnd, int id, HWND control, int code);
+    virtual LRESULT OnKeyDown(HWND hwnd, UINT virtualKey);
+    virtual void ShowDoneMark();
+    virtual void HideDoneMark();
+    // Starts a thread that reads the current page into its controls. Returns false: the
+    // program keeps no handle to wait on beyond its own serialisation (below).
+    virtual bool StartReadWorker(HWND hwnd);
+    // Waits, handling the messages the worker sends, until a running read has finished, so a
+    // late read can never change the controls of a page shown after it started.
+    void WaitForReadWorker();
+    virtual void RestartPrompt(HWND hwnd);
+    virtual void DestroyControls();
+
+    // Messages, launcher and web pages. The message helper converts both texts to Simplified
+    // Chinese under the 936 variant; the texts are Big5.
+    virtual int ShowMessage(HWND owner, const char* text, const char* caption, UINT flags);
+    virtual int RunSelectedProgram(HWND hwnd);
+    virtual void ShowAbout(HWND hwnd);
+    void OpenHomePage() { OpenUrl(kUrlHome); }
+    void OpenDownloadPage() { OpenUrl(kUrlDownload); }
+    void OpenNewsPage() { OpenUrl(kUrlNews); }
+    void OpenReportPage() { OpenUrl(kUrlReport); }
+
+    // The log of this run ("Qm.log" in the current folder).
+    QmLog& Log() { return log_; }
+    void ReportCreateError(const wchar_t* format);
+
+protected:
+    enum Url { kUrlHome, kUrlDownload, kUrlNews, kUrlReport };
+    // The system calls behind the launcher, the web links and the restart (tests replace them).
+    virtual void OpenUrl(Url url);
+    virtual BOOL RunFile(const wchar_t* path, int showCommand);
+    virtual UINT RunCommandLine(const char* commandLine, int showCommand);
+    virtual int RequestRestart(const wchar_t* message);
+
+    // Message handlers.
+    virtual LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* create);
+    virtual LRESULT OnClose(HWND hwnd);
+    virtual LRESULT OnDestroy(HWND hwnd);
+    virtual LRESULT OnSize(HWND hwnd, UINT type, int width, int height);
+    virtual LRESULT OnPaint(HWND hwnd);
+    virtual LRESULT OnEraseBkgnd(HWND hwnd, HDC dc);
+    virtual LRESULT OnNotify(HWND hwnd, const NMHDR* header);
+    virtual LRESULT OnHScroll(HWND hwnd, HWND control, int code, int position);
+    virtual LRESULT OnLButtonDown(HWND hwnd);
+    virtual LRESULT OnCtlColor(HWND hwnd, UINT message, HDC dc, HWND control);
+    virtual LRESULT OnReadDone(HWND hwnd, WPARAM readNumber);
+
+private:
+    bool CreateControls();
+    bool CreateImageLists();
+    bool CreateCombos();
+    bool CreateButtons();
+    bool CreateListViews();
+    bool CreateStatics();
+    bool CreateTrackbars();
+    bool CreateOthers();
+    void FillPageList();
+    void FillProgramList();
+    void DeleteOldLog();
+    void ParkAllControls();
+    void LayoutTopRow(int width, int height);
+    void ShowAllControls();
+    int ShowAboutPage();
+    int LayoutAboutPage(int width, int height);
+    void RunApplyFlow(HWND hwnd);
+    void ApplyLogonNumLock();
+    void OnPageListChosen(HWND hwnd);
+    void OnProgramChosen(HWND hwnd);
+    bool IsMainThread() const { return GetCurrentThreadId() == mainThreadId_; }
+    static DWORD WINAPI ReadWorker(void* parameter);
+
+    // Controls, by identifier (2000 to 2200), each kind in its own table.
+    static const int kFirstId = 2000;
+    static const int kIdCount = 201;
+    std::unique_ptr<QmButton> buttons_[kIdCount];
+    std::unique_ptr<QmCombo> combos_[kIdCount];
+    std::unique_ptr<QmListview> listViews_[kIdCount];
+    std::unique_ptr<QmStatic> statics_[kIdCount];
+    std::unique_ptr<QmTrackbar> trackbars_[kIdCount];
+    std::unique_ptr<QmListbox> listBoxes_[kIdCount];
+    std::unique_ptr<QmEdit> edits_[kIdCount];
+    QmImageList2 largeImages_;
+    QmImageList2 smallImages_;
+
+    QmCS classStyle_;
+    QmWS windowStyle_;
+    QmWSEx windowStyleEx_;
+    const PageFunctions* pages_ = nullptr;
+    int (*applyLogonNumLock_)(QmThisApp&) = nullptr;
+    SystemFacts facts_;
+    CodePages codePages_ = {-1, -1, -1, -1};
+    int settingsChanged_ = 0;
+    int lastAppliedPage_ = -1;
+    int pageAtFocus_ = -1;
+    int applyPending_ = 1;  // cleared before every page apply; nothing reads it
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    QmWString windowsDriveRoot_;
+    QmLog log_;
+
+    // The read worker: one at a time; each read has a number so that a finished read's
+    // notice is only honoured for the read it belongs to.
+    HANDLE workerThread_ = nullptr;
+    DWORD workerThreadId_ = 0;
+    LONG readNumber_ = 0;
+    DWORD mainThreadId_ = 0;
+};
+
+// The one application object of the process; the window procedure and the read worker reach
+// it only through this pointer. While it is null, the window procedure does default processing.
+QmThisApp* Application();
+void SetApplication(QmThisApp* app);
+
+// The window procedure of the main window class.
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
