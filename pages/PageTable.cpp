@@ -1,16 +1,14 @@
 #include "pages/Pages.h"
 
-#include "pages/PendingPage.h"
-
 // show  layout  read  apply  recommend
 const PageFunctions kTweakPages[kTweakPageCount] = {
     {ShowDesktopPage, LayoutDesktopPage, ReadDesktopPage, ApplyDesktopPage, RecommendDesktopPage},
-    {ShowPendingPage, LayoutPendingPage, ReadPendingPage, ApplyPendingPage, nullptr},
-    {ShowPendingPage, LayoutPendingPage, ReadPendingPage, ApplyPendingPage, nullptr},
-    {ShowPendingPage, LayoutPendingPage, ReadPendingPage, ApplyPendingPage, nullptr},
-    {ShowPendingPage, LayoutPendingPage, ReadPendingPage, ApplyPendingPage, nullptr},
-    {ShowPendingPage, LayoutPendingPage, ReadPendingPage, ApplyPendingPage, nullptr},
-    {ShowPendingPage, LayoutPendingPage, ReadPendingPage, ApplyPendingPage, nullptr},
-    {ShowPendingPage, LayoutPendingPage, ReadPendingPage, ApplyPendingPage, nullptr},
-    {ShowPendingPage, LayoutPendingPage, ReadPendingPage, ApplyPendingPage, nullptr},
+    {ShowStartMenuPage, LayoutStartMenuPage, ReadStartMenuPage, ApplyStartMenuPage, RecommendStartMenuPage},
+    {ShowSystemPage, LayoutSystemPage, ReadSystemPage, ApplySystemPage, RecommendSystemPage},
+    {ShowRestrictionsPage, LayoutRestrictionsPage, ReadRestrictionsPage, ApplyRestrictionsPage, RecommendRestrictionsPage},
+    {ShowHardwarePage, LayoutHardwarePage, ReadHardwarePage, ApplyHardwarePage, RecommendHardwarePage},
+    {ShowNetwork1Page, LayoutNetwork1Page, ReadNetwork1Page, ApplyNetwork1Page, RecommendNetwork1Page},
+    {ShowNetwork2Page, LayoutNetwork2Page, ReadNetwork2Page, ApplyNetwork2Page, RecommendNetwork2Page},
+    {ShowIconsPage, LayoutIconsPage, ReadIconsPage, ApplyIconsPage, RecommendIconsPage},
+    {ShowInternetExplorerPage, LayoutInternetExplorerPage, ReadInternetExplorerPage, ApplyInternetExplorerPage, RecommendInternetExplorerPage},
 };

@@ -17,3 +17,51 @@ int LayoutDesktopPage(QmThisApp& app, int width, int height);
 int ReadDesktopPage(QmThisApp& app);
 int ApplyDesktopPage(QmThisApp& app);
 void RecommendDesktopPage(QmThisApp& app);
+
+int ShowStartMenuPage(QmThisApp& app);
+int LayoutStartMenuPage(QmThisApp& app, int width, int height);
+int ReadStartMenuPage(QmThisApp& app);
+int ApplyStartMenuPage(QmThisApp& app);
+void RecommendStartMenuPage(QmThisApp& app);
+
+int ShowSystemPage(QmThisApp& app);
+int LayoutSystemPage(QmThisApp& app, int width, int height);
+int ReadSystemPage(QmThisApp& app);
+int ApplySystemPage(QmThisApp& app);
+void RecommendSystemPage(QmThisApp& app);
+
+int ShowRestrictionsPage(QmThisApp& app);
+int LayoutRestrictionsPage(QmThisApp& app, int width, int height);
+int ReadRestrictionsPage(QmThisApp& app);
+int ApplyRestrictionsPage(QmThisApp& app);
+void RecommendRestrictionsPage(QmThisApp& app);
+
+int ShowHardwarePage(QmThisApp& app);
+int LayoutHardwarePage(QmThisApp& app, int width, int height);
+int ReadHardwarePage(QmThisApp& app);
+int ApplyHardwarePage(QmThisApp& app);
+void RecommendHardwarePage(QmThisApp& app);
+
+int ShowNetwork1Page(QmThisApp& app);
+int LayoutNetwork1Page(QmThisApp& app, int width, int height);
+int ReadNetwork1Page(QmThisApp& app);
+int ApplyNetwork1Page(QmThisApp& app);
+void RecommendNetwork1Page(QmThisApp& app);
+
+int ShowNetwork2Page(QmThisApp& app);
+int LayoutNetwork2Page(QmThisApp& app, int width, int height);
+int ReadNetwork2Page(QmThisApp& app);
+int ApplyNetwork2Page(QmThisApp& app);
+void RecommendNetwork2Page(QmThisApp& app);
+
+int ShowIconsPage(QmThisApp& app);
+int LayoutIconsPage(QmThisApp& app, int width, int height);
+int ReadIconsPage(QmThisApp& app);
+int ApplyIconsPage(QmThisApp& app);
+void RecommendIconsPage(QmThisApp& app);
+
+int ShowInternetExplorerPage(QmThisApp& app);
+int LayoutInternetExplorerPage(QmThisApp& app, int width, int height);
+int ReadInternetExplorerPage(QmThisApp& app);
+int ApplyInternetExplorerPage(QmThisApp& app);
+void RecommendInternetExplorerPage(QmThisApp& app);

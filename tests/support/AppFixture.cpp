@@ -1,0 +1,83 @@
+#include "tests/support/AppFixture.h"
+
+#include "pages/Pages.h"
+
+void AppTest::StartApp(int osCode, int ieMajorVersion, int servicePack, int language, const PageFunctions* pages)
+{
+    app_ = std::make_unique<TestApp>();
+    SetApplication(app_.get());
+    app_->SetPages(pages ? pages : kTweakPages, ApplyLogonNumLock);
+    SystemFacts facts;
+    facts.language = language;
+    facts.osCode = osCode;
+    facts.ieMajorVersion = ieMajorVersion;
+    facts.servicePack = servicePack;
+    app_->SetFacts(facts);
+    ASSERT_TRUE(app_->Init(GetModuleHandleW(nullptr)));
+    app_->SetStyle(WS_OVERLAPPEDWINDOW);
+    app_->RegisterWindowClass();  // already there from an earlier test: that is fine
+    ASSERT_NE(nullptr, app_->CreateMainWindow(nullptr, 640, 480));
+    Pump();
+}
+
+void AppTest::TearDown()
+{
+    if (app_) {
+        app_->DestroyControls();
+        app_->Destroy();
+        Pump();
+        SetApplication(nullptr);
+        app_.reset();
+    }
+    // Leave no WM_QUIT behind for the next test's message pumping.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    RegistryTest::TearDown();
+}
+
+void AppTest::Pump()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT)
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void AppTest::ShowPage(int page)
+{
+    QmCombo* pageList = app_->Combo(kIdPageList);
+    ASSERT_NE(nullptr, pageList);
+    app_->OnCommand(Window(), kIdPageList, pageList->Handle(), CBN_DROPDOWN);
+    pageList->SetCurSel(page);
+    app_->OnCommand(Window(), kIdPageList, pageList->Handle(), CBN_SELENDOK);
+    app_->WaitForReadWorker();
+    Pump();
+}
+
+void AppTest::Reread()
+{
+    app_->StartReadWorker(Window());
+    app_->WaitForReadWorker();
+    Pump();
+}
+
+int AppTest::Apply()
+{
+    const int result = app_->ApplyPage(Window());
+    app_->WaitForReadWorker();
+    Pump();
+    return result;
+}
+
+void AppTest::SetCheck(int listId, int item, bool checked)
+{
+    QmListview* list = app_->ListView(listId);
+    if (checked)
+        list->CheckItem(item);
+    else
+        list->UncheckItem(item);
+}

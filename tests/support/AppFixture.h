@@ -1,0 +1,62 @@
+// In-process tests of the application object: inside a registry sandbox, a real main window
+// with every control, for a chosen Windows version, Internet Explorer version and language
+// variant. Page switches and applies run as the program runs them, and the helpers wait for
+// the read worker so a test always sees a finished read.
+#pragma once
+
+#include "app/QmThisApp.h"
+#include "tests/support/RegistrySandbox.h"
+
+#include <memory>
+
+// Windows product codes.
+const int kXp = 108;
+const int kVista = 113;
+const int kWin7 = 116;
+
+// The application object with the system calls a test must not make (web pages, programs,
+// restart) recorded instead.
+class TestApp : public QmThisApp {
+public:
+    int urlsOpened = 0;
+    int programsRun = 0;
+    int restartsRequested = 0;
+    int restartAnswer = 0;  // what the restart request reports
+
+    using QmThisApp::OnCommand;
+
+protected:
+    void OpenUrl(Url) override { ++urlsOpened; }
+    BOOL RunFile(const wchar_t*, int) override { ++programsRun; return TRUE; }
+    UINT RunCommandLine(const char*, int) override { ++programsRun; return 33; }
+    int RequestRestart(const wchar_t*) override { ++restartsRequested; return restartAnswer; }
+};
+
+class AppTest : public RegistryTest {
+protected:
+    void TearDown() override;
+
+    // Creates the main window for the version given (its page 0 is shown and read).
+    // `pages` null: the program's own pages.
+    void StartApp(int osCode, int ieMajorVersion = 8, int servicePack = 3, int language = 950,
+                  const PageFunctions* pages = nullptr);
+    TestApp& App() { return *app_; }
+    HWND Window() { return app_->Handle(); }
+
+    // Shows `page` as the page list does and waits for its read.
+    void ShowPage(int page);
+    // Reads the current page again, as after an apply, and waits for it.
+    void Reread();
+    // Applies the current page (without the confirmation) and waits for the read that follows.
+    int Apply();
+    // Handles the messages waiting for this thread (the worker's finishing notice).
+    void Pump();
+
+    int Check(int listId, int item) { return app_->ListView(listId)->GetItemCheck(item); }
+    void SetCheck(int listId, int item, bool checked);
+    int ItemCount(int listId) { return app_->ListView(listId)->GetItemCount(); }
+    QmWString ItemText(int listId, int item) { return app_->ListView(listId)->GetItemText(item); }
+
+private:
+    std::unique_ptr<TestApp> app_;
+};
