@@ -1,0 +1,261 @@
+#include "tests/pages/PageChecks.h"
+#include "tests/support/AppFixture.h"
+#include "tests/support/RegistryFacts.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kTcpip[] = L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
+const wchar_t kInternet[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+
+// The eighteen pairs, numbered from 1 as the page numbers them, and the value each writes
+// first.
+struct Pair {
+    int checkId;
+    int comboId;
+    HKEY root;
+    const wchar_t* name;
+    int choices;
+};
+const Pair kPairs[] = {
+    {},
+    {2041, 2008, HKEY_LOCAL_MACHINE, L"MTU", 15},
+    {2042, 2009, HKEY_LOCAL_MACHINE, L"DefaultTTL", 20},
+    {2043, 2200, HKEY_LOCAL_MACHINE, L"TcpTimedWaitDelay", 271},
+    {2044, 2014, HKEY_LOCAL_MACHINE, L"ForwardBufferMemory", 100},
+    {2045, 2015, HKEY_LOCAL_MACHINE, L"NumForwardPackets", 105},
+    {2046, 2016, HKEY_LOCAL_MACHINE, L"KeepAliveTime", 7},
+    {2047, 2017, HKEY_LOCAL_MACHINE, L"KeepAliveInterval", 10},
+    {2048, 2018, HKEY_LOCAL_MACHINE, L"TcpMaxDataRetransmissions", 31},
+    {2049, 2019, HKEY_LOCAL_MACHINE, L"TcpMaxConnectRetransmissions", 31},
+    {2050, 2020, HKEY_LOCAL_MACHINE, L"IGMPLevel", 3},
+    {2065, 2021, HKEY_LOCAL_MACHINE, L"TcpNumConnections", 41},
+    {2066, 2022, HKEY_CURRENT_USER, L"MaxConnectionsPerServer", 1000},
+    {2067, 2023, HKEY_LOCAL_MACHINE, L"TcpWindowSize", 31},
+    {2068, 2024, HKEY_CURRENT_USER, L"KeepAliveTimeout", 33},
+    {2069, 2025, HKEY_LOCAL_MACHINE, L"SynAttackProtect", 3},
+    {2072, 2077, HKEY_LOCAL_MACHINE, L"TcpMaxPortsExhausted", 37},
+    {2073, 2078, HKEY_LOCAL_MACHINE, L"TcpMaxHalfOpen", 23},
+    {2074, 2079, HKEY_LOCAL_MACHINE, L"TcpMaxHalfOpenRetried", 23},
+};
+const int kPairCount = 18;
+const int kDownloads = 12;
+const int kTimeouts = 14;
+
+const wchar_t* KeyOf(const Pair& pair)
+{
+    return pair.root == HKEY_CURRENT_USER ? kInternet : kTcpip;
+}
+// The second value of the two-value pairs.
+const wchar_t* SecondName(int pair)
+{
+    return pair == kDownloads ? L"MaxConnectionsPer1_0Server" : pair == kTimeouts ? L"ServerInfoTimeout" : nullptr;
+}
+
+// Cases for several pairs run together: round r takes the r-th case of every pair.
+template <class Case>
+std::vector<std::vector<const Case*>> Rounds(const std::vector<Case>& cases)
+{
+    std::vector<std::vector<const Case*>> rounds;
+    std::map<int, size_t> seen;
+    for (const Case& c : cases) {
+        const size_t round = seen[c.pair]++;
+        if (rounds.size() <= round)
+            rounds.resize(round + 1);
+        rounds[round].push_back(&c);
+    }
+    return rounds;
+}
+
+class Network2Page : public AppTest {
+protected:
+    void Start(int os = kWin7, int language = 950)
+    {
+        StartApp(os, 8, 3, language);
+        ShowPage(kPageNetwork2);
+    }
+    QmButton& CheckBox(int pair) { return *App().Button(kPairs[pair].checkId); }
+    QmCombo& Combo(int pair) { return *App().Combo(kPairs[pair].comboId); }
+    std::wstring Text(int pair, int position) { return Combo(pair).GetItemText(position).CStr(); }
+    void PutFirst(int pair, const Data& data) { Put(kPairs[pair].root, KeyOf(kPairs[pair]), kPairs[pair].name, data); }
+    void PutSecond(int pair, const Data& data)
+    {
+        if (SecondName(pair))
+            Put(kPairs[pair].root, KeyOf(kPairs[pair]), SecondName(pair), data);
+    }
+    ::testing::AssertionResult FirstHolds(int pair, const Data& data)
+    {
+        return Holds(kPairs[pair].root, KeyOf(kPairs[pair]), kPairs[pair].name, data);
+    }
+    ::testing::AssertionResult SecondHolds(int pair, const Data& data)
+    {
+        return Holds(kPairs[pair].root, KeyOf(kPairs[pair]), SecondName(pair), data);
+    }
+};
+
+// A choice: its text and the number it writes.
+struct Choice {
+    int pair;
+    int position;
+    const wchar_t* text;
+    DWORD number;
+};
+const std::vector<Choice> kChoices = {
+    {1, 0, L"68 KB (最小)", 68}, {1, 5, L"1.5 M", 1500}, {1, 13, L"更高", 150000}, {1, 14, L"預設值", 0xFFFFFFFF},
+    {2, 0, L"1", 1}, {2, 11, L"128 (XP 預設)", 128}, {2, 12, L"144", 144}, {2, 19, L"255 (建議)", 255},
+    {3, 0, L"30", 30}, {3, 90, L"120 (IPv4 建議)", 120}, {3, 210, L"240 (IPv6 建議)", 240}, {3, 270, L"300", 300},
+    {4, 0, L"74240 (預設)", 74240}, {4, 1, L"76800", 76800}, {4, 10, L"99840", 99840}, {4, 11, L"130560", 130560},
+    {4, 99, L"2608640", 2608640},
+    {5, 4, L"250", 250}, {5, 5, L"290 *", 290}, {5, 6, L"300", 300}, {5, 104, L"10190", 10190},
+    {6, 0, L"2.5 分鐘", 150000}, {6, 6, L"2 小時 (預設)", 7200000},
+    {7, 0, L"1 秒 (預設)", 1000}, {7, 9, L"10 秒", 10000},
+    {8, 0, L"0次", 0}, {8, 3, L"3次 (建議)", 3}, {8, 5, L"5次 (預設)", 5}, {8, 30, L"30次", 30},
+    {9, 2, L"2次 (預設)", 2}, {9, 3, L"3次 (建議)", 3}, {9, 5, L"5次", 5},
+    {10, 0, L"不提供多點傳送", 0}, {10, 2, L"完全多點傳送 (預設)", 2},
+    {11, 0, L"0", 0}, {11, 9, L"900", 900}, {11, 10, L"1000", 1000}, {11, 37, L"1000000", 1000000},
+    {11, 39, L"10000000", 10000000}, {11, 40, L"最大 (預設)", 16777214},
+    {12, 0, L"1", 1}, {12, 999, L"1000", 1000},
+    {13, 9, L"17520 (乙太網設定)", 17520}, {13, 15, L"65044", 65044}, {13, 16, L"縮放比例 0", 65535},
+    {13, 30, L"縮放比例 14", 1073725440},
+    {14, 0, L"15 秒", 0x15000}, {14, 3, L"1 分鐘", 0x60000}, {14, 4, L"2 分鐘", 0x120000},
+    {14, 5, L"3 分鐘", 0x180000}, {14, 7, L"5 分鐘(建議)", 0x300000}, {14, 22, L"20 分鐘", 0x1200000},
+    {14, 23, L"25 分鐘", 0x1500000}, {14, 29, L"55 分鐘", 0x3300000}, {14, 30, L"1 小時", 0x3600000},
+    {14, 31, L"1.5 小時", 0x5400000}, {14, 32, L"2 小時", 119537664},
+    {15, 2, L"最好保護", 2},
+    {16, 4, L"5 (建議)", 5}, {16, 10, L"15", 15}, {16, 27, L"100", 100}, {16, 28, L"200", 200}, {16, 36, L"1000", 1000},
+    {17, 4, L"100", 100}, {17, 5, L"150", 150}, {17, 22, L"1000", 1000},
+    {18, 0, L"20", 20}, {18, 22, L"1000", 1000},
+};
+
+TEST_F(Network2Page, EveryChoiceListFollowsItsRuleAtItsEndsAndSteps)
+{
+    Start();
+    for (int pair = 1; pair <= kPairCount; ++pair)
+        EXPECT_EQ(kPairs[pair].choices, Combo(pair).GetCount()) << "pair " << pair;
+    const Data unknown = Dw(7777777);  // in no list
+    for (const std::vector<const Choice*>& round : Rounds(kChoices)) {
+        for (const Choice* c : round) {
+            PutFirst(c->pair, unknown);
+            PutSecond(c->pair, unknown);
+            CheckBox(c->pair).SetChecked();
+            Combo(c->pair).SetCurSel(c->position);
+            EXPECT_EQ(c->text, Text(c->pair, c->position)) << "pair " << c->pair << " at " << c->position;
+        }
+        ASSERT_EQ(0, Apply());
+        for (const Choice* c : round) {
+            EXPECT_TRUE(FirstHolds(c->pair, Dw(c->number))) << "pair " << c->pair << " at " << c->position;
+            if (c->pair == kDownloads) {
+                EXPECT_TRUE(SecondHolds(c->pair, Dw(c->number)));
+            }
+            if (c->pair == kTimeouts) {  // the short timeouts go without the second value
+                EXPECT_TRUE(SecondHolds(c->pair, c->position < 5 ? kAbsent : Dw(c->number))) << c->position;
+            }
+            // Read back as the same choice.
+            EXPECT_EQ(BST_CHECKED, CheckBox(c->pair).GetCheck()) << "pair " << c->pair << " at " << c->position;
+            EXPECT_EQ(c->position, Combo(c->pair).GetCurSel()) << "pair " << c->pair << " at " << c->position;
+        }
+    }
+}
+
+// What a pair shows for the values in the registry (-1: cleared, no choice).
+struct Reading {
+    int pair;
+    Data first;
+    Data second;
+    int position;
+};
+const std::vector<Reading> kReadings = {
+    {1, Dw(1500), kAbsent, 5}, {1, Dw(1492), kAbsent, -1}, {1, Sz(L"1500"), kAbsent, -1},
+    {3, Dw(29), kAbsent, -1}, {3, Dw(301), kAbsent, -1}, {3, Dw(30), kAbsent, 0},
+    {5, Dw(250), kAbsent, 4}, {5, Dw(290), kAbsent, 5}, {5, Dw(74240), kAbsent, -1},
+    {8, Dw(0), kAbsent, 0}, {8, Dw(31), kAbsent, -1},
+    {12, Dw(10), Dw(4), -1}, {12, Dw(10), Dw(10), 9}, {12, Dw(1000), Dw(1000), 999}, {12, Dw(1001), Dw(1001), -1},
+    {12, Dw(10), kAbsent, -1},
+    {13, Dw(65535), kAbsent, 16},
+    {14, Dw(0x30000), Dw(0x99), 1}, {14, Dw(0x120000), kAbsent, 4}, {14, Dw(0x300000), kAbsent, -1},
+    {14, Dw(0x300000), Dw(0x300000), 7}, {14, Dw(0x300000), Dw(0x3600000), -1}, {14, kAbsent, Dw(0x30000), -1},
+    {14, Dw(30000), kAbsent, -1},
+};
+
+TEST_F(Network2Page, ReadsFindTheChoiceOrClearThePair)
+{
+    Start();
+    for (const std::vector<const Reading*>& round : Rounds(kReadings)) {
+        for (const Reading* r : round) {
+            PutFirst(r->pair, r->first);
+            PutSecond(r->pair, r->second);
+        }
+        Reread();
+        for (const Reading* r : round) {
+            EXPECT_EQ(r->position >= 0 ? BST_CHECKED : BST_UNCHECKED, CheckBox(r->pair).GetCheck())
+                << "pair " << r->pair << " expecting " << r->position;
+            EXPECT_EQ(r->position, Combo(r->pair).GetCurSel()) << "pair " << r->pair;
+        }
+    }
+}
+
+TEST_F(Network2Page, ClearedPairsAndPairsWithoutAChoice)
+{
+    for (int pair = 1; pair <= kPairCount; ++pair) {
+        PutFirst(pair, Dw(3));  // a choice of some lists, not of others
+        PutSecond(pair, Dw(4));
+    }
+    Start();
+    // Checked without a choice: nothing is written or deleted.
+    for (int pair = 1; pair <= kPairCount; ++pair) {
+        CheckBox(pair).SetChecked();
+        Combo(pair).SetCurSel(-1);
+    }
+    const testreg::Snapshot before = testreg::TakeSnapshot();
+    ASSERT_EQ(0, Apply());
+    EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot()));
+
+    // Cleared: every value goes, except the download pair's two, which stay as they are.
+    for (int pair = 1; pair <= kPairCount; ++pair)
+        CheckBox(pair).SetUnchecked();
+    ASSERT_EQ(0, Apply());
+    for (int pair = 1; pair <= kPairCount; ++pair)
+        EXPECT_TRUE(FirstHolds(pair, pair == kDownloads ? Dw(3) : kAbsent)) << "pair " << pair;
+    EXPECT_TRUE(SecondHolds(kDownloads, Dw(4)));
+    EXPECT_TRUE(SecondHolds(kTimeouts, kAbsent));
+}
+
+TEST_F(Network2Page, RecommendedSettingsChangeOnlyTheControls)
+{
+    Start(kXp);
+    const testreg::Snapshot before = testreg::TakeSnapshot();
+    App().OnCommand(Window(), kIdRecommendButton, nullptr, BN_CLICKED);
+    for (int pair : {1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14})
+        EXPECT_EQ(BST_CHECKED, CheckBox(pair).GetCheck()) << "pair " << pair;
+    for (int pair : {4, 5, 15, 16, 17, 18})
+        EXPECT_EQ(BST_UNCHECKED, CheckBox(pair).GetCheck()) << "pair " << pair;
+    const int selections[][2] = {{1, 8}, {2, 19}, {3, 90}, {6, 6}, {7, 0}, {8, 3}, {9, 3}, {10, 2}, {11, 40},
+                                 {12, 9}, {13, 30}, {14, 7}};
+    for (const auto& s : selections)
+        EXPECT_EQ(s[1], Combo(s[0]).GetCurSel()) << "pair " << s[0];
+    EXPECT_EQ(L"5 分鐘(建議)", Text(kTimeouts, Combo(kTimeouts).GetCurSel()));
+    EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot()));
+}
+
+TEST_F(Network2Page, SimplifiedTextsAndNothingOverlapsAt640By480)
+{
+    Start(kVista, 936);
+    EXPECT_EQ(L"5 分钟(建议)", Text(kTimeouts, 7));
+    EXPECT_EQ(L"120 (IPv4 建议)", Text(3, 90));
+    EXPECT_STREQ(L"增加 IE 预设逾时值的持续性", CheckBox(kTimeouts).GetText().CStr());
+    std::vector<int> ids = {kIdApplyButton, kIdRecommendButton};
+    for (int pair = 1; pair <= kPairCount; ++pair) {
+        ids.push_back(kPairs[pair].checkId);
+        ids.push_back(kPairs[pair].comboId);
+    }
+    EXPECT_EQ("", Overlaps(App(), ids.data(), static_cast<int>(ids.size())));
+    for (int pair = 1; pair <= kPairCount; ++pair)
+        EXPECT_EQ("", NotInside(App(), kIdGroupMain, {kPairs[pair].checkId, kPairs[pair].comboId}));
+}
+
+}  // namespace
