@@ -156,6 +156,7 @@ const NetworkPair kPairs[] = {
     {2074, 2079, {950, "觸發 SYN 防護半連接重新傳輸值"}, &kValues[19], ListOf(kHalfOpen), PairRule::OneValue},
 };
 const int kLeftColumnRows = 15;  // the rest stand at the top of the right column
+const int kWiderLeftColumn = 20;
 
 // check box  combo box  selection
 struct Recommended {
@@ -239,18 +240,21 @@ int LayoutNetwork2Page(QmThisApp& app, int width, int height)
         return -1;
     const Box group{4, kPageTop, width - 10, height - 50};
     Place(app, kIdGroupMain, group.x, group.y, group.width, group.height);
-    // Two columns of rows, each half the group box wide; the combo boxes give up a little of
-    // their width so the columns keep apart and inside the frame.
+    // Two columns of rows, each check box as wide as half the box less 124, its combo box
+    // filling the rest of the column. The left column's longest choices ("完全多點傳送 (預設)",
+    // "17520 (乙太網設定)") need more than half the box leaves them, and the right column's
+    // lists are short numbers: so the left column takes a little of the right one's width.
     const int half = group.width / 2;
     const int checkWidth = half - 124;
-    const int comboWidth = half - checkWidth - 12;
-    const int columnX[] = {group.x + 8, group.x + half + 4};
+    const int leftX = group.x + 8;
+    const int rightX = leftX + half + kWiderLeftColumn + 8;
+    const Box columns[] = {{leftX, 0, half + kWiderLeftColumn, 0}, {rightX, 0, group.x + group.width - 8 - rightX, 0}};
     const int rowTop = group.y + 16;
     for (int i = 0; i < CountOf(kPairs); ++i) {
-        const int column = i < kLeftColumnRows ? 0 : 1;
-        const int y = rowTop + (column == 0 ? i : i - kLeftColumnRows) * 24;
-        Place(app, kPairs[i].checkId, columnX[column], y, checkWidth, 20);
-        Place(app, kPairs[i].comboId, columnX[column] + checkWidth, y, comboWidth, 100);
+        const Box& column = columns[i < kLeftColumnRows ? 0 : 1];
+        const int y = rowTop + (i < kLeftColumnRows ? i : i - kLeftColumnRows) * 24;
+        Place(app, kPairs[i].checkId, column.x, y, checkWidth, 20);
+        Place(app, kPairs[i].comboId, column.x + checkWidth, y, column.width - checkWidth, 100);
     }
     PlaceApplyButtons(app, width, height);
     return 0;
