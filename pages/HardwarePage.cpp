@@ -7,6 +7,7 @@
 #include "app/QmThisApp.h"
 #include "model/ChoiceLists.h"
 #include "model/GroupRows.h"
+#include "model/RedrawPause.h"
 #include "model/ShellTexts.h"
 #include "model/TweakRead.h"
 #include "model/TweakWrite.h"
@@ -315,6 +316,7 @@ int ShowHardwarePage(QmThisApp& app)
     app.Combo(kIdPageList)->Enable(false);
     app.SetCaption(app.Button(kIdGroupMain), Title(kTitleHardware));
     QmListview* hardware = app.ListView(kIdListMain);
+    RedrawPause hardwarePause(*hardware);
     hardware->DeleteAllItems();
     for (const ToggleRow& row : kHardwareRows)
         if (RowShown(app, row))
@@ -324,12 +326,14 @@ int ShowHardwarePage(QmThisApp& app)
         QmCombo* combo = app.Combo(pair.comboId);
         check->SetUnchecked();
         app.SetCaption(check, pair.caption);
+        RedrawPause pause(*combo);
         combo->SetCurSel(-1);
         combo->ResetContent();
         ForEachChoice(pair.choices, [&](const TextRecord& text, uint32_t) { app.AddComboText(combo, text); });
     }
     app.SetCaption(app.Button(kIdGroupRight), Title(kTitleMouse));
     QmListview* mouse = app.ListView(kIdListRight);
+    RedrawPause mousePause(*mouse);
     mouse->DeleteAllItems();
     for (int row = 0; row < CountOf(kMouseRowTexts950); ++row)
         app.InsertCheckRow(mouse, mouse->GetItemCount(), MouseRowText(row), kMouseImage);

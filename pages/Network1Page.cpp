@@ -6,6 +6,7 @@
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
 #include "model/GroupRows.h"
+#include "model/RedrawPause.h"
 #include "model/ShellTexts.h"
 #include "model/TweakRead.h"
 #include "model/TweakWrite.h"
@@ -108,6 +109,7 @@ int ShowNetwork1Page(QmThisApp& app)
     app.Combo(kIdPageList)->Enable(false);
     app.SetCaption(app.Button(kIdGroupMain), Title(kTitleNetwork1));
     QmListview* list = app.ListView(kIdListMain);
+    RedrawPause pause(*list);
     list->DeleteAllItems();
     for (const TweakRow& row : kRows)
         if (RowShown(app, row))

@@ -7,6 +7,7 @@
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
 #include "model/ChoiceLists.h"
+#include "model/RedrawPause.h"
 #include "model/ShellTexts.h"
 #include "model/TweakWrite.h"
 #include "platform/QmCReg.h"
@@ -227,6 +228,7 @@ int ShowNetwork2Page(QmThisApp& app)
         QmCombo* combo = app.Combo(pair.comboId);
         check->SetUnchecked();
         app.SetCaption(check, pair.caption);
+        RedrawPause pause(*combo);
         combo->SetCurSel(-1);
         combo->ResetContent();
         ForEachChoice(pair.choices, [&](const TextRecord& text, uint32_t) { app.AddComboText(combo, text); });

@@ -1,0 +1,22 @@
+// Holds a control's drawing off while a page fills it. Under Wine every row or item that goes
+// into a list view or combo box on screen redraws it at once (and its scroll bar as soon as
+// the items overflow), which makes filling a long list many times slower than the rest of a
+// page switch. Drawing resumes, with the whole control repainted, when the pause ends.
+#pragma once
+
+#include "ui/QmWndBase.h"
+
+class RedrawPause {
+public:
+    explicit RedrawPause(QmWndBase& control) : control_(control) { control_.Send(WM_SETREDRAW, FALSE); }
+    ~RedrawPause()
+    {
+        control_.Send(WM_SETREDRAW, TRUE);
+        control_.Invalidate(true);
+    }
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+
+private:
+    QmWndBase& control_;
+};
