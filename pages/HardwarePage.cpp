@@ -154,17 +154,18 @@ struct ToggleRow {
     int valueCount;
     const StringToggle* text;
     WhenCleared cleared;
+    bool usbStorage;  // shown on Windows XP from service pack 2, Vista and 7
 };
-// row  values  count  text  when cleared
+// row  values  count  text  when cleared  USB storage
 const ToggleRow kHardwareRows[] = {
-    {0, kDvdPrefetchTail, 1, nullptr, WhenCleared::Delete},
-    {1, nullptr, 0, &kPowerAndDvdTexts[0], WhenCleared::WriteOff},
-    {2, nullptr, 0, &kPowerAndDvdTexts[1], WhenCleared::WriteOff},
-    {kUsbRow, kUsbWriteProtect, 1, nullptr, WhenCleared::Delete},
+    {0, kDvdPrefetchTail, 1, nullptr, WhenCleared::Delete, false},
+    {1, nullptr, 0, &kPowerAndDvdTexts[0], WhenCleared::WriteOff, false},
+    {2, nullptr, 0, &kPowerAndDvdTexts[1], WhenCleared::WriteOff, false},
+    {kUsbRow, kUsbWriteProtect, 1, nullptr, WhenCleared::Delete, true},
 };
 const ToggleRow kMouseToggleRows[] = {
-    {0, kNoBrowserContextMenu, 2, nullptr, WhenCleared::Delete},
-    {1, kNoTrayContextMenu, 2, nullptr, WhenCleared::WriteOff},
+    {0, kNoBrowserContextMenu, 2, nullptr, WhenCleared::Delete, false},
+    {1, kNoTrayContextMenu, 2, nullptr, WhenCleared::WriteOff, false},
 };
 
 // A handler row is checked while its key names the handler.
@@ -208,7 +209,7 @@ bool HasControls(QmThisApp& app)
 
 bool RowShown(const QmThisApp& app, const ToggleRow& row)
 {
-    if (row.values != kUsbWriteProtect)
+    if (!row.usbStorage)
         return true;
     return (app.IsXp() && app.ServicePack() > 1) || app.IsVista() || app.IsWin7();
 }
