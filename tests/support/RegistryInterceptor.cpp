@@ -110,7 +110,9 @@ LONG RegistryInterceptor::CreateKey(HKEY root, const wchar_t* path, DWORD option
 
 LONG RegistryInterceptor::QueryValue(HKEY key, const wchar_t* name, DWORD* type, BYTE* data, DWORD* size)
 {
-    if (auto answer = Intercept({"QueryValue", nullptr, IsMachineKey(key), L"", Text(name), 0, 0}))
+    Call call{"QueryValue", nullptr, IsMachineKey(key), L"", Text(name), 0, 0};
+    call.readsData = data != nullptr;
+    if (auto answer = Intercept(call))
         return *answer;
     return Next().QueryValue(key, name, type, data, size);
 }
@@ -192,8 +194,9 @@ LONG RegistryInterceptor::ShCreateUsKey(const wchar_t* path, REGSAM access, HUSK
 LONG RegistryInterceptor::ShQueryUsValue(HUSKEY key, const wchar_t* name, DWORD* type, void* data, DWORD* size,
                                          BOOL ignoreUser)
 {
-    if (auto answer =
-            Intercept({"ShQueryUsValue", nullptr, ignoreUser != FALSE, L"", Text(name), 0, DWORD(ignoreUser)}))
+    Call call{"ShQueryUsValue", nullptr, ignoreUser != FALSE, L"", Text(name), 0, DWORD(ignoreUser)};
+    call.readsData = data != nullptr;
+    if (auto answer = Intercept(call))
         return *answer;
     return Next().ShQueryUsValue(key, name, type, data, size, ignoreUser);
 }

@@ -32,6 +32,7 @@ public:
         std::wstring name;     // value name, where there is one
         REGSAM access = 0;     // access asked for (DeleteKey: the view)
         DWORD flags = 0;       // SHREGSET_* of the shell's create and write; ignore-user of its opens
+        bool readsData = false;  // a value query that fetches the data, not only type and size
     };
     // A rule sees each call before the registry does; an answer replaces the registry's, and the
     // call's out parameters stay untouched.
