@@ -1,6 +1,7 @@
 #include "tests/support/AppFixture.h"
 #include "tests/support/RegistryFacts.h"
 #include "tests/support/RegistryInterceptor.h"
+#include "tests/pages/TwoListLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -247,6 +248,12 @@ TEST_F(IconsPageOnOneVersion, AnotherWindowsVersionGetsEmptyListsAndNoWrites)
     const testreg::Snapshot before = testreg::TakeSnapshot();
     ASSERT_EQ(0, Apply());
     EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot()));
+}
+
+TEST_F(IconsPageOnOneVersion, TheLongestEditionFitsAt640By480AfterAnotherPage)
+{
+    Start(kEditions[0]);  // page 0's shorter lists were there first
+    ExpectTwoListsLaidOut(App());
 }
 
 TEST_F(IconsPageOnOneVersion, EachListShowsItsOwnStoredText)

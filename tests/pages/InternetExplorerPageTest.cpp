@@ -1,5 +1,6 @@
 #include "tests/support/AppFixture.h"
 #include "tests/support/RegistryFacts.h"
+#include "tests/pages/TwoListLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -207,6 +208,14 @@ TEST_F(InternetExplorerPageOnOneVersion, CaptionsFollowTheMajorVersion)
         TearDown();
         SetUp();
     }
+}
+
+TEST_F(InternetExplorerPageOnOneVersion, TheLongestListsFitAt640By480AfterTheIconsPage)
+{
+    StartApp(kXp, 7, 3, 950);
+    ShowPage(kPageIcons);
+    ShowPage(kPageInternetExplorer);
+    ExpectTwoListsLaidOut(App());
 }
 
 TEST_F(InternetExplorerPageOnOneVersion, RowTextsFollowTheLanguageVariant)
