@@ -7,6 +7,7 @@
 
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
+#include "model/CheckListRefill.h"
 #include "model/CheckRowText.h"
 #include "model/ShellTexts.h"
 #include "model/TweakRead.h"
@@ -276,9 +277,8 @@ int ShowIconsPage(QmThisApp& app)
     // Captions and empty lists on every system, so no other page's rows stay behind where
     // this page has none.
     app.SetCaption(app.Button(kIdGroupMain), Title(kTitleDesktopIcons));
-    app.ListView(kIdListMain)->DeleteAllItems();
     app.SetCaption(app.Button(kIdGroupRight), Title(kTitleMyComputerIcons));
-    app.ListView(kIdListRight)->DeleteAllItems();
+    const CheckListRefill desktop(*app.ListView(kIdListMain)), computer(*app.ListView(kIdListRight));
     ForEachRow(app, [&app](const PageRow& row) { app.InsertCheckRow(row.list, row.index, row.text, row.image); });
     return 1;
 }

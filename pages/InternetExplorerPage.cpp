@@ -6,6 +6,7 @@
 
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
+#include "model/CheckListRefill.h"
 #include "model/CheckRowText.h"
 #include "model/TweakRead.h"
 #include "model/TweakWrite.h"
@@ -214,8 +215,7 @@ int ShowInternetExplorerPage(QmThisApp& app)
     const Captions& captions = CaptionsFor(app.GetIeMajorVersion());
     app.SetCaption(app.Button(kIdGroupMain), captions.options);
     app.SetCaption(app.Button(kIdGroupRight), captions.restrictions);
-    app.ListView(kIdListMain)->DeleteAllItems();
-    app.ListView(kIdListRight)->DeleteAllItems();
+    const CheckListRefill options(*app.ListView(kIdListMain)), restrictions(*app.ListView(kIdListRight));
     ForEachRow(app, [&app](const PageRow& row) {
         app.InsertCheckRow(row.list, row.index, row.rule.text.Pair(), row.image);
     });
