@@ -239,7 +239,6 @@ void ForEachRow(QmThisApp& app, Visit&& visit)
         return;
     QmListview* desktop = app.ListView(kIdListMain);
     QmListview* computer = app.ListView(kIdListRight);
-    const int namespaceCount = app.IsXp() ? CountOf(kNamespaceRows) : RowsOnVista7();
     for (QmListview* list : {desktop, computer}) {
         const KeyToggle* keys = list == desktop ? edition->desktop : edition->computer;
         int index = 0;
@@ -254,7 +253,6 @@ void ForEachRow(QmThisApp& app, Visit&& visit)
         }
         if (list != desktop)
             continue;
-        index = namespaceCount;
         for (const DesktopIconRow& row : kDesktopIconRows)
             if (IconRowShown(app, row.shown))
                 visit(PageRow{list, index++, row.text.Pair(), row.image, nullptr, row.values, row.cleared});

@@ -3,6 +3,7 @@
 #include "app/ControlIds.h"
 #include "tests/support/E2E.h"
 #include "tests/support/MessageBoxAnswerer.h"
+#include "tests/support/RegistryFacts.h"
 
 #include <gtest/gtest.h>
 
@@ -22,63 +23,19 @@ const wchar_t kCommandBar[] = L"Software\\Microsoft\\Internet Explorer\\CommandB
 const wchar_t kIeKey[] = L"SOFTWARE\\Microsoft\\Internet Explorer";
 const wchar_t kNtVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
-bool ReadDword(HKEY root, const wchar_t* key, const wchar_t* name, DWORD* value)
-{
-    DWORD size = sizeof(*value), type = 0;
-    HKEY opened = nullptr;
-    bool read = false;
-    *value = 0;
-    if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) == ERROR_SUCCESS) {
-        read = RegQueryValueExW(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
-               type == REG_DWORD;
-        RegCloseKey(opened);
-    }
-    return read;
-}
-
-void SetValue(HKEY root, const wchar_t* key, const wchar_t* name, DWORD type, const void* data, DWORD size)
-{
-    HKEY opened = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(root, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr));
-    RegSetValueExW(opened, name, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(opened);
-}
-
-void SetDword(HKEY root, const wchar_t* key, const wchar_t* name, DWORD value)
-{
-    SetValue(root, key, name, REG_DWORD, &value, sizeof(value));
-}
-
-bool KeyExists(HKEY root, const wchar_t* key)
-{
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(opened);
-    return true;
-}
-
 // A text of the machine that the program reads at start-up (the Internet Explorer version,
 // the service pack), set for the life of the object; the prefix's own is put back afterwards.
 class MachineText {
 public:
-    MachineText(const wchar_t* key, const wchar_t* name, const wchar_t* text) : key_(key), name_(name)
+    MachineText(const wchar_t* key, const wchar_t* name, const wchar_t* text)
+        : key_(key), name_(name), old_(testreg::Get(HKEY_LOCAL_MACHINE, key, name))
     {
-        HKEY opened = nullptr;
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &opened) == ERROR_SUCCESS) {
-            wchar_t old[128] = {};
-            DWORD size = sizeof(old) - sizeof(wchar_t), type = 0;
-            hadOld_ = RegQueryValueExW(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(old), &size) ==
-                          ERROR_SUCCESS && type == REG_SZ;
-            old_ = old;
-            RegCloseKey(opened);
-        }
-        Set(text);
+        testreg::SetString(HKEY_LOCAL_MACHINE, key_, name_, text);
     }
     ~MachineText()
     {
-        if (hadOld_)
-            Set(old_.c_str());
+        if (old_.exists)
+            testreg::SetString(HKEY_LOCAL_MACHINE, key_, name_, old_.Text());
         else
             RemoveValue(HKEY_LOCAL_MACHINE, key_, name_);
     }
@@ -86,14 +43,9 @@ public:
     MachineText& operator=(const MachineText&) = delete;
 
 private:
-    void Set(const wchar_t* text)
-    {
-        SetValue(HKEY_LOCAL_MACHINE, key_, name_, REG_SZ, text, static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
-    }
     const wchar_t* key_;
     const wchar_t* name_;
-    bool hadOld_ = false;
-    std::wstring old_;
+    testreg::Value old_;
 };
 
 class PagesEndToEndTest : public EndToEndTest {
@@ -152,15 +104,11 @@ TEST_F(PagesEndToEndTest, IconsPageOnWindowsXp)
         ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 0, true));   // Search namespace key
         ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 16, true));  // My Computer icon
         ApplyConfirmed();
-        EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kDesktopSearch));
-        DWORD classic = 9, panel = 9;
-        EXPECT_TRUE(ReadDword(HKEY_CURRENT_USER, kClassic, kDesktopIcons[0], &classic));
-        EXPECT_TRUE(ReadDword(HKEY_CURRENT_USER, kNewPanel, kDesktopIcons[0], &panel));
-        EXPECT_EQ(0u, classic);
-        EXPECT_EQ(0u, panel);
-        EXPECT_TRUE(ReadDword(HKEY_CURRENT_USER, kClassic, kDesktopIcons[1], &classic));  // My Documents cleared
-        EXPECT_EQ(1u, classic);
-        EXPECT_FALSE(ReadDword(HKEY_CURRENT_USER, kClassic, kDesktopIcons[3], &classic));  // IE cleared: deleted
+        EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, kDesktopSearch));
+        EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kClassic, kDesktopIcons[0]).IsDword(0));
+        EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kNewPanel, kDesktopIcons[0]).IsDword(0));
+        EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kNewPanel, kDesktopIcons[1]).IsDword(1));  // My Documents cleared
+        EXPECT_FALSE(testreg::ValueExists(HKEY_CURRENT_USER, kClassic, kDesktopIcons[3]));     // IE cleared: deleted
         EXPECT_EQ(1, app_.ItemCheck(kIdListMain, 0));  // read again from the registry
         EXPECT_EQ(1, app_.ItemCheck(kIdListMain, 16));
     }
@@ -174,8 +122,8 @@ TEST_F(PagesEndToEndTest, InternetExplorerPageForVersion8)
         GTEST_SKIP() << "the program does not start in this locale";
     const bool applies = RunLocale() == L"zh_TW";
     MachineText version(kIeKey, L"Version", L"8.0.6001.18702");
-    SetDword(HKEY_CURRENT_USER, kSearchBox, L"NoSearchBox", 1);
-    SetDword(HKEY_CURRENT_USER, kMenuBar, L"ITBar7Position", 1);
+    testreg::SetDword(HKEY_CURRENT_USER, kSearchBox, L"NoSearchBox", 1);
+    testreg::SetDword(HKEY_CURRENT_USER, kMenuBar, L"ITBar7Position", 1);
     Launch();
     ASSERT_TRUE(app_.SelectPage(kPageInternetExplorer));
     EXPECT_EQ(14, app_.ItemCount(kIdListMain));
@@ -189,12 +137,9 @@ TEST_F(PagesEndToEndTest, InternetExplorerPageForVersion8)
         ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 7, false));  // NoSearchBox: written 0
         ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 8, false));  // ITBar7Position: deleted
         ApplyConfirmed();
-        DWORD value = 9;
-        EXPECT_TRUE(ReadDword(HKEY_CURRENT_USER, kSearchBox, L"NoSearchBox", &value));
-        EXPECT_EQ(0u, value);
-        EXPECT_FALSE(ReadDword(HKEY_CURRENT_USER, kMenuBar, L"ITBar7Position", &value));
-        EXPECT_TRUE(ReadDword(HKEY_CURRENT_USER, kCommandBar, L"CommandBarEnabled", &value));
-        EXPECT_EQ(0u, value);
+        EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kSearchBox, L"NoSearchBox").IsDword(0));
+        EXPECT_FALSE(testreg::ValueExists(HKEY_CURRENT_USER, kMenuBar, L"ITBar7Position"));
+        EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kCommandBar, L"CommandBarEnabled").IsDword(0));
         EXPECT_EQ(1, app_.ItemCheck(kIdListMain, 5));  // read again from the registry
     }
     CloseDecliningRestart(applies);

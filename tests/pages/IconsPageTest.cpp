@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -222,14 +223,9 @@ TEST_F(IconsPageOnOneVersion, ClassicStartMenuIsWrittenBeforeNewStartPanel)
         else if (call.function == "SetValue" || call.function == "DeleteValue")
             order.push_back(call.function == "SetValue" ? call.name + L" set in " + opened : call.name + L" deleted in " + opened);
     }
-    auto at = [&order](const std::wstring& entry) {
-        for (size_t i = 0; i < order.size(); ++i)
-            if (order[i] == entry)
-                return static_cast<int>(i);
-        return -1;
-    };
+    auto at = [&order](const std::wstring& entry) { return std::find(order.begin(), order.end(), entry) - order.begin(); };
     const std::wstring computer = std::wstring(kMyComputer) + L" set in ";
-    ASSERT_NE(-1, at(computer + kClassic));
+    ASSERT_GT(static_cast<int>(order.size()) - 1, at(computer + kClassic));
     EXPECT_EQ(at(computer + kClassic) + 1, at(computer + kNewPanel));
     const std::wstring ie = std::wstring(kInternetExplorer) + L" deleted in ";
     EXPECT_EQ(at(ie + kClassic) + 1, at(ie + kNewPanel));
