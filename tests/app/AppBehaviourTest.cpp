@@ -4,6 +4,7 @@
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/RegistryFacts.h"
 #include "tests/support/RegistryInterceptor.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -309,6 +310,88 @@ TEST_F(AppBehaviour, PageListPicturesAndTheThumbnailText)
     thumbnails->SetPos(96);
     SendMessageW(Window(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 96), reinterpret_cast<LPARAM>(thumbnails->Handle()));
     EXPECT_STREQ(L"96", App().Static(kIdStaticThumbnailSize)->GetText().CStr());
+}
+
+}  // namespace
+
+namespace {
+
+class StartupGates : public RegistryTest {
+protected:
+    void SetUp() override
+    {
+        RegistryTest::SetUp();
+        GetCurrentDirectoryW(MAX_PATH, saved_);
+        SetCurrentDirectoryW(folder_.Path().c_str());
+    }
+    void TearDown() override
+    {
+        SetCurrentDirectoryW(saved_);
+        RegistryTest::TearDown();
+    }
+    std::string Log() { return ReadFileBytes(folder_.File(L"Qm.log")); }
+
+    ScratchFolder folder_;
+    wchar_t saved_[MAX_PATH] = {};
+    TestApp app_;
+};
+
+SystemFacts Windows(int osCode)
+{
+    SystemFacts facts;
+    facts.osCode = osCode;
+    facts.ieMajorVersion = 8;
+    facts.servicePack = 2;
+    facts.homeEdition = -1;
+    return facts;
+}
+
+TEST_F(StartupGates, ACodePageThatIsNoNumberRefusesToStart)
+{
+    app_.codePages = CodePages{950, 950, 950, -1};
+    app_.system = Windows(116);
+    MessageBoxAnswerer answerer({IDOK});
+    EXPECT_EQ(0, app_.CheckStartup());
+    ASSERT_EQ(1u, answerer.Seen().size());
+    EXPECT_EQ(L"\x4F5C\x696D\x7CFB\x7D71\x8A9E\x8A00\x4E0D\x9069\x5408", answerer.Seen()[0].caption);  // 作業系統語言不適合
+    EXPECT_EQ(1, app_.urlsOpened) << "the news page";
+    EXPECT_NE(std::string::npos, Log().find("]I 1\r\n"));
+    EXPECT_EQ(950, app_.Language()) << "the wording is chosen before the refusal";
+}
+
+TEST_F(StartupGates, AServerIsRefusedAfterTheLanguagePasses)
+{
+    app_.codePages = CodePages{936, 936, 936, 936};
+    app_.system = Windows(114);
+    MessageBoxAnswerer answerer({IDOK});
+    EXPECT_EQ(0, app_.CheckStartup());
+    ASSERT_EQ(1u, answerer.Seen().size());
+    EXPECT_EQ(L"\x4F5C\x4E1A\x7CFB\x7EDF\x7248\x672C\x4E0D\x9002\x5408", answerer.Seen()[0].caption);  // 作业系统版本不适合
+    EXPECT_NE(std::string::npos, Log().find("]I 3\r\n"));
+}
+
+TEST_F(StartupGates, ASuitableSystemKeepsWhatStartUpFound)
+{
+    app_.codePages = CodePages{950, 950, 936, 936};
+    app_.system = Windows(108);
+    MessageBoxAnswerer answerer({});
+    EXPECT_EQ(1, app_.CheckStartup());
+    EXPECT_TRUE(answerer.Seen().empty());
+    EXPECT_EQ(950, app_.Language());
+    EXPECT_EQ(1, app_.IsXp());
+    EXPECT_EQ(8, app_.GetIeMajorVersion());
+    EXPECT_EQ(2, app_.ServicePack());
+    EXPECT_EQ("", Log());
+}
+
+TEST_F(StartupGates, AWindowsFolderThatCannotBeReadLeavesNoDriveRoot)
+{
+    app_.windowsFolderMissing = true;
+    EXPECT_STREQ(L"", app_.WindowsDriveRoot());
+    TestApp other;
+    const std::wstring root = other.WindowsDriveRoot();
+    EXPECT_EQ(3u, root.size());
+    EXPECT_EQ(L":\\", root.substr(1));
 }
 
 }  // namespace

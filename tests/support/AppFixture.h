@@ -8,6 +8,7 @@
 #include "tests/support/RegistrySandbox.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
     UINT commandResult = 33;               // what WinExec reports
     int restartsRequested = 0;
     int restartAnswer = 0;  // what the restart request reports
+    // What start-up finds, when a test decides it.
+    std::optional<CodePages> codePages;
+    std::optional<SystemFacts> system;
+    bool windowsFolderMissing = false;
 
 protected:
     void OpenUrl(Url) override { ++urlsOpened; }
@@ -41,6 +46,18 @@ protected:
         return commandResult;
     }
     int RequestRestart(const wchar_t*) override { ++restartsRequested; return restartAnswer; }
+    CodePages QueryCodePages() override { return codePages ? *codePages : QmThisApp::QueryCodePages(); }
+    void QuerySystem(SystemFacts& facts) override
+    {
+        if (system)
+            facts = *system;
+        else
+            QmThisApp::QuerySystem(facts);
+    }
+    QmOwnedWide QueryWindowsFolder() override
+    {
+        return windowsFolderMissing ? QmOwnedWide() : QmThisApp::QueryWindowsFolder();
+    }
 };
 
 class AppTest : public RegistryTest {
