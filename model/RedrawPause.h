@@ -1,7 +1,7 @@
-// Holds a control's drawing off while a page fills it. Under Wine every row or item that goes
-// into a list view or combo box on screen redraws it at once (and its scroll bar as soon as
-// the items overflow), which makes filling a long list many times slower than the rest of a
-// page switch. Drawing resumes, with the whole control repainted, when the pause ends.
+// Holds a control's drawing off while a page fills it, as CheckListRefill does for check
+// lists: under Wine every item that goes into a combo box on screen redraws it at once, which
+// makes filling the long choice lists slower than the rest of a page switch. Drawing resumes,
+// with the whole control repainted, when the pause ends.
 #pragma once
 
 #include "ui/QmWndBase.h"

@@ -6,6 +6,7 @@
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
 #include "model/ChoiceLists.h"
+#include "model/CheckListRefill.h"
 #include "model/GroupRows.h"
 #include "model/RedrawPause.h"
 #include "model/ShellTexts.h"
@@ -317,8 +318,7 @@ int ShowHardwarePage(QmThisApp& app)
     app.Combo(kIdPageList)->Enable(false);
     app.SetCaption(app.Button(kIdGroupMain), Title(kTitleHardware));
     QmListview* hardware = app.ListView(kIdListMain);
-    RedrawPause hardwarePause(*hardware);
-    hardware->DeleteAllItems();
+    CheckListRefill hardwareRefill(*hardware);
     for (const ToggleRow& row : kHardwareRows)
         if (RowShown(app, row))
             app.InsertCheckRow(hardware, hardware->GetItemCount(), kHardwareRowTexts[row.row], kHardwareImage);
@@ -334,8 +334,7 @@ int ShowHardwarePage(QmThisApp& app)
     }
     app.SetCaption(app.Button(kIdGroupRight), Title(kTitleMouse));
     QmListview* mouse = app.ListView(kIdListRight);
-    RedrawPause mousePause(*mouse);
-    mouse->DeleteAllItems();
+    CheckListRefill mouseRefill(*mouse);
     for (int row = 0; row < CountOf(kMouseRowTexts950); ++row)
         app.InsertCheckRow(mouse, mouse->GetItemCount(), MouseRowText(row), kMouseImage);
     return 1;

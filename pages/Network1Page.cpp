@@ -5,8 +5,8 @@
 
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
+#include "model/CheckListRefill.h"
 #include "model/GroupRows.h"
-#include "model/RedrawPause.h"
 #include "model/ShellTexts.h"
 #include "model/TweakRead.h"
 #include "model/TweakWrite.h"
@@ -109,8 +109,7 @@ int ShowNetwork1Page(QmThisApp& app)
     app.Combo(kIdPageList)->Enable(false);
     app.SetCaption(app.Button(kIdGroupMain), Title(kTitleNetwork1));
     QmListview* list = app.ListView(kIdListMain);
-    RedrawPause pause(*list);
-    list->DeleteAllItems();
+    CheckListRefill refill(*list);
     for (const TweakRow& row : kRows)
         if (RowShown(app, row))
             app.InsertCheckRow(list, list->GetItemCount(), kRowTexts[row.row], kRowImage);
