@@ -1,0 +1,174 @@
+// The real Zentrak.exe, driven from this process through window messages only.
+#include "app/ControlIds.h"
+#include "tests/support/E2E.h"
+#include "tests/support/MessageBoxAnswerer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const wchar_t kPolicyExplorer[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+
+DWORD ReadDword(HKEY root, const wchar_t* key, const wchar_t* name, bool* exists)
+{
+    DWORD value = 0, size = sizeof(value), type = 0;
+    HKEY opened = nullptr;
+    *exists = false;
+    if (RegOpenKeyExW(root, key, 0, KEY_READ, &opened) == ERROR_SUCCESS) {
+        *exists = RegQueryValueExW(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) ==
+                      ERROR_SUCCESS && type == REG_DWORD;
+        RegCloseKey(opened);
+    }
+    return value;
+}
+
+bool IsLocale(const wchar_t* locale)
+{
+    return RunLocale() == locale;
+}
+
+// ---- runs in a Chinese locale -------------------------------------------------------------
+
+TEST_F(EndToEndTest, StartsOnTheDesktopPageInTheSystemsWording)
+{
+    if (IsLocale(L"en_US"))
+        GTEST_SKIP() << "the program does not start in this locale";
+    Launch();
+    EXPECT_EQ(L"Zentrak", app_.Title());
+    EXPECT_EQ(0, app_.CurrentPage());
+    EXPECT_EQ(10, app_.ComboCount(kIdPageList));
+    EXPECT_EQ(3, app_.ItemCount(kIdListMain));
+    EXPECT_EQ(2, app_.ItemCount(kIdListRight));  // Windows 7 has no clock row
+    EXPECT_EQ(4, app_.ItemCount(kIdListLower));
+    for (int id : {kIdPageList, kIdProgramList, kIdUpdateButton, kIdGroupMain, kIdListMain, kIdGroupRight,
+                   kIdListRight, kIdGroupLower, kIdListLower, kIdApplyButton, kIdRecommendButton})
+        EXPECT_TRUE(app_.IsOnScreen(id)) << id;
+    EXPECT_FALSE(app_.IsOnScreen(kIdDoneMark));
+    if (IsLocale(L"zh_CN")) {
+        EXPECT_EQ(L"\x4FDD\x6301\x4E0A\x6B21\x7684\x684C\x9762\x8BBE\x7F6E", app_.ItemText(kIdListMain, 0));  // 保持上次的桌面设置
+        EXPECT_EQ(L"\x4FEE\x6539\x8BBE\x5B9A", app_.Text(kIdApplyButton));  // 修改设定
+    } else {
+        EXPECT_EQ(L"\x4FDD\x6301\x4E0A\x6B21\x7684\x684C\x9762\x8A2D\x7F6E", app_.ItemText(kIdListMain, 0));  // 保持上次的桌面設置
+        EXPECT_EQ(L"\x4FEE\x6539\x8A2D\x5B9A", app_.Text(kIdApplyButton));  // 修改設定
+    }
+    SaveScreenshot(app_, L"page0-" + RunLocale());
+    app_.Close();
+    DWORD exitCode = 1;
+    EXPECT_TRUE(app_.WaitForExit(10000, &exitCode)) << "closing without an apply asks nothing";
+    EXPECT_EQ(0u, exitCode);
+}
+
+TEST_F(EndToEndTest, ApplyWritesOnlyAfterOkAndClosingThenOffersARestart)
+{
+    if (!IsLocale(L"zh_TW"))
+        GTEST_SKIP();
+    RemoveValue(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings");
+    Launch(L"winxp");
+    EXPECT_EQ(3, app_.ItemCount(kIdListRight));  // Windows XP has the clock row
+    ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 0, true));
+    bool exists = true;
+    {
+        MessageBoxAnswerer answerer({IDCANCEL}, app_.ProcessId());
+        app_.Click(kIdApplyButton);
+        ASSERT_TRUE(answerer.WaitForAnswers(1, 15000));
+        EXPECT_EQ(L"\x4FEE\x6539\x8A2D\x5B9A\x5EFA\x8B70", answerer.Seen()[0].caption);  // 修改設定建議
+    }
+    app_.Sync();
+    ReadDword(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings", &exists);
+    EXPECT_FALSE(exists) << "Cancel wrote something";
+    EXPECT_FALSE(app_.IsOnScreen(kIdDoneMark));
+    {
+        MessageBoxAnswerer answerer({IDOK}, app_.ProcessId());
+        app_.Click(kIdApplyButton);
+        ASSERT_TRUE(answerer.WaitForAnswers(1, 15000));
+    }
+    app_.Sync();
+    ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
+    EXPECT_EQ(0u, ReadDword(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings", &exists));
+    EXPECT_TRUE(exists);
+    EXPECT_TRUE(app_.IsOnScreen(kIdDoneMark));
+    EXPECT_EQ(1, app_.ItemCheck(kIdListMain, 0));  // re-read from the registry
+
+    MessageBoxAnswerer answerer({IDNO}, app_.ProcessId());
+    app_.Close();
+    ASSERT_TRUE(answerer.WaitForAnswers(1, 15000));
+    EXPECT_EQ(L"Zentrak \x91CD\x65B0\x555F\x52D5\x96FB\x8166\x8A0A\x606F", answerer.Seen()[0].caption);
+    DWORD exitCode = 1;
+    EXPECT_TRUE(app_.WaitForExit(15000, &exitCode));
+    EXPECT_EQ(0u, exitCode);
+}
+
+TEST_F(EndToEndTest, KeyboardShortcuts)
+{
+    if (!IsLocale(L"zh_TW"))
+        GTEST_SKIP();
+    RemoveValue(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings");
+    Launch();
+    app_.PressKey('1');  // the page shown already
+    app_.Sync();
+    EXPECT_EQ(0, app_.CurrentPage());
+
+    ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 0, true));
+    {
+        MessageBoxAnswerer answerer({IDOK}, app_.ProcessId());
+        app_.PressKey(VK_RETURN);
+        ASSERT_TRUE(answerer.WaitForAnswers(1, 15000)) << "Enter asks before it applies";
+    }
+    app_.Sync();
+    ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
+    bool exists = false;
+    EXPECT_EQ(0u, ReadDword(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings", &exists));
+    EXPECT_TRUE(exists);
+
+    app_.PressKey('H');
+    app_.Sync();
+    ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
+    EXPECT_EQ(9, app_.CurrentPage());
+    for (int id : {kIdHomePageButton, kIdDownloadPageButton, kIdNewsPageButton, kIdReportPageButton, kIdAboutButton})
+        EXPECT_TRUE(app_.IsOnScreen(id)) << id;
+    EXPECT_FALSE(app_.IsOnScreen(kIdApplyButton));
+    app_.PressKey(VK_RETURN);  // nothing to apply on the about page
+    app_.Sync();
+    EXPECT_EQ(nullptr, MessageBoxAnswerer::FindBox(app_.ProcessId()));
+    SaveScreenshot(app_, L"about-" + RunLocale());
+
+    ASSERT_TRUE(app_.SelectPage(0));
+    EXPECT_EQ(1, app_.ItemCheck(kIdListMain, 0));
+
+    MessageBoxAnswerer answerer({IDNO}, app_.ProcessId());  // an apply happened: restart question
+    app_.Close();
+    ASSERT_TRUE(answerer.WaitForAnswers(1, 15000));
+    EXPECT_TRUE(app_.WaitForExit(15000, nullptr));
+}
+
+// ---- runs where the program must refuse to start ------------------------------------------
+
+TEST_F(EndToEndTest, ALocaleWithoutAChineseCodePageIsRefused)
+{
+    if (!IsLocale(L"en_US"))
+        GTEST_SKIP();
+    ASSERT_TRUE(app_.Start(ZentrakProgram(), folder_.Path()));
+    MessageBoxAnswerer boxes({IDOK}, app_.ProcessId());
+    ASSERT_TRUE(boxes.WaitForAnswers(1, 20000));
+    EXPECT_EQ(L"\x4F5C\x696D\x7CFB\x7D71\x8A9E\x8A00\x4E0D\x9069\x5408", boxes.Seen()[0].caption);  // 作業系統語言不適合
+    DWORD exitCode = 1;
+    ASSERT_TRUE(app_.WaitForExit(15000, &exitCode));
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_NE(std::wstring::npos, LogText().find(L"]I 1\r\n"));
+}
+
+TEST_F(EndToEndTest, AServerVersionIsRefused)
+{
+    if (!IsLocale(L"zh_TW"))
+        GTEST_SKIP();
+    ASSERT_TRUE(app_.Start(ZentrakProgram(), folder_.Path(), L"win2008"));
+    MessageBoxAnswerer boxes({IDOK}, app_.ProcessId());
+    ASSERT_TRUE(boxes.WaitForAnswers(1, 20000));
+    EXPECT_EQ(L"\x4F5C\x696D\x7CFB\x7D71\x7248\x672C\x4E0D\x9069\x5408", boxes.Seen()[0].caption);  // 作業系統版本不適合
+    DWORD exitCode = 1;
+    ASSERT_TRUE(app_.WaitForExit(15000, &exitCode));
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_NE(std::wstring::npos, LogText().find(L"]I 3\r\n"));
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+// Shared pieces of the end-to-end tests of the real Zentrak.exe: where the program is, where
+// screenshots go, and a fresh working folder per run (the program writes its log there).
+// End-to-end tests run in a Wine prefix of their own, so they may use its real registry.
+#pragma once
+
+#include "tests/support/AppDriver.h"
+#include "tests/support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// The program under test (from ZENTRAK_EXE, a Unix path given by CTest).
+std::wstring ZentrakProgram();
+// Saves the main window as <ZENTRAK_SHOTS>/<name>.bmp; the test command turns it into PNG.
+void SaveScreenshot(const AppDriver& driver, const std::wstring& name);
+// The locale this run has ("zh_TW", "zh_CN", "en_US").
+std::wstring RunLocale();
+
+// Deletes a value of the prefix's registry (absent is fine).
+void RemoveValue(HKEY root, const wchar_t* key, const wchar_t* name);
+
+class EndToEndTest : public ::testing::Test {
+protected:
+    // Starts the program in a fresh folder under `windowsVersion` ("" = the prefix's own,
+    // Windows 7) and waits for its main window (page 0 read).
+    void Launch(const std::wstring& windowsVersion = L"");
+    std::wstring LogText() const;  // Qm.log of the run
+
+    ScratchFolder folder_;
+    AppDriver app_;
+};
