@@ -38,6 +38,10 @@ Box PlaceListGroup(QmThisApp& app, int groupId, int listId, int x, int y, int wi
         box = Box{at.x, at.y, size.cx, size.cy};
     }
     const Box inner = ListInGroup(box);
+    // Scroll bars left from the list's previous size and rows can keep each other (a vertical
+    // bar narrows the rows, which then need a horizontal bar, which shortens the list); with a
+    // narrow column during the move the list settles on what its new size needs.
+    list->SetColumnWidth(0, 0);
     list->Move(inner.x, inner.y, inner.width, inner.height);
     list->SetColumnWidth(0, ListColumnWidth(inner.width));
     return box;

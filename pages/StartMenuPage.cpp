@@ -357,7 +357,11 @@ int LayoutStartMenuPage(QmThisApp& app, int width, int height)
     Place(app, kIdGroupRight, x, y, columnWidth, 50);
     const int radioWidth = (width - left - 36) / 2;
     Place(app, kSmallIcons, x + 10, y + 24, radioWidth, 24);
-    Place(app, kLargeIcons, x + 10 + radioWidth + 14, y + 24, radioWidth, 24);
+    // Two such widths and their gaps are a few pixels wider than the column: the second radio
+    // ends inside the group box rather than painting over its frame.
+    const int largeX = x + 10 + radioWidth + 14;
+    const int largeWidth = x + columnWidth - 8 - largeX;
+    Place(app, kLargeIcons, largeX, y + 24, radioWidth < largeWidth ? radioWidth : largeWidth, 24);
     PlaceApplyButtons(app, width, height);
     return 0;
 }
