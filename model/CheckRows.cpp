@@ -14,16 +14,10 @@ int ValueCount(const CheckRow& row)
     return count;
 }
 
-int ReadCount(const CheckRow& row)
-{
-    const int count = ValueCount(row);
-    return row.readCount > 0 && row.readCount < count ? row.readCount : count;
-}
-
 // A row's values are all numbers or all texts; the first decides which.
 void ReadRow(QmListview& list, int item, const CheckRow& row)
 {
-    const int count = ReadCount(row);
+    const int count = ValueCount(row);
     if (count == 0)
         return;
     if (row.values[0].text) {

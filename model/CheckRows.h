@@ -25,8 +25,8 @@ enum class RowOn {
 };
 
 enum class RowRead {
-    AllOn,      // checked only when every value read is on; missing or unreadable clears
-    DefaultOn,  // one value: checked when on, and also when missing or unreadable
+    AllOn,      // checked only when every value is on; missing or unreadable clears
+    DefaultOn,  // the first value alone decides: checked when on, also when missing or unreadable
 };
 
 // One value behind a row: a DWORD or a text. Clearing a text row writes its off text.
@@ -53,7 +53,6 @@ struct CheckRow {
     RowRead read;
     RowValue values[kMaxRowValues];  // written in this order; unused entries stay empty
     RowOn on = RowOn::All;
-    int readCount = 0;  // how many of the first values decide the check; 0: all of them
     // A row whose writes follow no common pattern writes through this instead.
     void (*write)(QmCReg& reg, int check) = nullptr;
 };

@@ -93,7 +93,7 @@ const WhenCleared kOff = WhenCleared::WriteOff;
 const WhenCleared kDelete = WhenCleared::Delete;
 const RowRead kPlain = RowRead::AllOn;
 
-// text  936 text  image  read  values (written in order, with what clearing does)  [on  read count  writer]
+// text  936 text  image  read  values (written in order, with what clearing does)  [on  writer]
 const CheckRow kNetworkRows[] = {
     {{950, "停用網路下載"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[0], kOff)}},
     {{950, "禁止網站加入到任何區域"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[1], kOff)}},
@@ -112,7 +112,7 @@ const CheckRow kNetworkRows[] = {
     {{950, "禁止網上芳鄰顯示整個網路"}, nullptr, 37, kPlain, {Dw(kTwoRootToggles[0], kOff), Dw(kTwoRootToggles[1], kOff)}},
     {{950, "禁止檔案總管顯示 [網路上的芳鄰]"}, nullptr, 37, kPlain, {Dw(kTwoRootToggles[2], kDelete), Dw(kTwoRootToggles[3], kDelete)}},
     {{950, "禁止使用自動完成表單"}, nullptr, 37, kPlain, {Dw(kTwoRootToggles[4], kDelete), Dw(kTwoRootToggles[5], kDelete)}, RowOn::Ie6},
-    {{950, "禁止使用 Windows Messenger"}, nullptr, 37, kPlain, {Dw(kMessenger[0])}, RowOn::Xp, 1, WriteMessengerRow},
+    {{950, "禁止使用 Windows Messenger"}, nullptr, 37, kPlain, {Dw(kMessenger[0])}, RowOn::Xp, WriteMessengerRow},
 };
 const CheckRow kExplorerRows[] = {
     {{950, "禁止放入光碟到光碟機後自動運行或播放"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[0], kOff)}},

@@ -105,7 +105,7 @@ const WhenCleared kDelete = WhenCleared::Delete;
 const RowRead kPlain = RowRead::AllOn;
 const RowRead kDefaultOn = RowRead::DefaultOn;
 
-// text  936 text  image  read  values (written in order, with what clearing does)  [on  read count]
+// text  936 text  image  read  values (written in order, with what clearing does)
 const CheckRow kXpRows[] = {
     {{950, "搜尋"}, nullptr, 12, kDefaultOn, {Dw(kXpList[0])}},
     {{950, "執行"}, nullptr, 14, kDefaultOn, {Dw(kXpList[1])}},
@@ -141,7 +141,7 @@ const CheckRow kVista7Rows[] = {
     {{950, "禁止修改開始功能表"}, &kNoChangeStartMenu936, 22, kPlain, {Dw(kVista7List[13], kDelete)}},
     {{950, "隱藏氣球提示"}, nullptr, 22, kPlain, {Dw(kVista7List[14], kDelete)}},
     // Read from the first value alone; the list of recent documents follows it.
-    {{950, "儲存最近開啟的文件"}, nullptr, 22, kDefaultOn, {Dw(kRecentItems[0]), Dw(kRecentItems[2])}, RowOn::All, 1},
+    {{950, "儲存最近開啟的文件"}, nullptr, 22, kDefaultOn, {Dw(kRecentItems[0]), Dw(kRecentItems[2])}},
     {{950, "儲存最近開啟的程式"}, nullptr, 22, kDefaultOn, {Dw(kRecentItems[1])}},
 };
 

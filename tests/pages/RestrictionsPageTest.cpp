@@ -141,8 +141,13 @@ TEST_F(RestrictionsPageTest, ClearingMessengerKeepsKeysThatStillHoldSomething)
         EXPECT_FALSE(testreg::ValueExists(kMachine, kClient, L"PreventRun")) << c.what;
         EXPECT_EQ(c.clientKept, testreg::KeyExists(kMachine, kClient)) << c.what;
         EXPECT_EQ(c.messengerKept, testreg::KeyExists(kMachine, kMessenger)) << c.what;
+        // A kept key holds what it held, and nothing more.
         if (c.otherClientValue) {
+            EXPECT_EQ(1, testreg::ValueCount(kMachine, kClient)) << c.what;
             EXPECT_TRUE(Holds(kMachine, kClient, L"Disabled", Dw(1))) << c.what;
+        }
+        if (c.messengerValue) {
+            EXPECT_EQ(1, testreg::ValueCount(kMachine, kMessenger)) << c.what;
         }
         // Checking writes PreventRun alone.
         SetCheck(N, messenger, true);
