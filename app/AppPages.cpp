@@ -121,6 +121,10 @@ int QmThisApp::LayoutPage()
     const int page = CurrentPage();
     if (page < 0 || page >= kPageCount)
         return -1;
+    // Every control moves: the window is drawn once, afterwards, not after each move.
+    const bool drawn = IsVisible();
+    if (drawn)
+        Send(WM_SETREDRAW, FALSE);
     ParkAllControls();
     LayoutTopRow(clientWidth_, clientHeight_);
     int result = -1;
@@ -129,6 +133,10 @@ int QmThisApp::LayoutPage()
     else if (pages_)
         result = pages_[page].layout(*this, clientWidth_, clientHeight_);
     ShowAllControls();
+    if (drawn) {
+        Send(WM_SETREDRAW, TRUE);
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
     return result;
 }
 

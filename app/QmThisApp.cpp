@@ -122,11 +122,31 @@ int QmThisApp::Run(HINSTANCE)
     return static_cast<int>(msg.wParam);
 }
 
-int QmThisApp::CheckStartup()
+CodePages QmThisApp::QueryCodePages()
 {
     QmLocale locale;
-    const CodePages pages = {locale.SystemOemCodePage(), locale.SystemAnsiCodePage(), locale.UserOemCodePage(),
-                             locale.UserAnsiCodePage()};
+    return CodePages{locale.SystemOemCodePage(), locale.SystemAnsiCodePage(), locale.UserOemCodePage(),
+                     locale.UserAnsiCodePage()};
+}
+
+void QmThisApp::QuerySystem(SystemFacts& facts)
+{
+    QmSystem system;
+    facts.osCode = system.GetOsCode();
+    facts.ieMajorVersion = system.GetIeMajorVersion();
+    facts.servicePack = system.GetServicePackNumber();
+    facts.homeEdition = system.IsHomeEdition();
+}
+
+QmOwnedWide QmThisApp::QueryWindowsFolder()
+{
+    QmFolder folder;
+    return folder.GetWindowsFolder();
+}
+
+int QmThisApp::CheckStartup()
+{
+    const CodePages pages = QueryCodePages();
     codePages_ = pages;
     // The wording is chosen before the gate's outcome, so its message follows it too.
     facts_.language = LanguageVariantOf(pages);
@@ -136,25 +156,25 @@ int QmThisApp::CheckStartup()
         OpenNewsPage();
         return 0;
     }
-    QmSystem system;
-    facts_.osCode = system.GetOsCode();
+    SystemFacts found = facts_;
+    QuerySystem(found);
+    facts_.osCode = found.osCode;
     if (!PassesVersionGate(facts_.osCode)) {
         log_.WriteLine(kLogFile, L"I 3\n");
         ShowMessage(nullptr, kVersionMessageText, kVersionMessageCaption, MB_ICONERROR);
         OpenNewsPage();
         return 0;
     }
-    facts_.ieMajorVersion = system.GetIeMajorVersion();
-    facts_.servicePack = system.GetServicePackNumber();
-    facts_.homeEdition = system.IsHomeEdition();
+    facts_.ieMajorVersion = found.ieMajorVersion;
+    facts_.servicePack = found.servicePack;
+    facts_.homeEdition = found.homeEdition;
     return 1;
 }
 
 const wchar_t* QmThisApp::WindowsDriveRoot()
 {
     if (windowsDriveRoot_.IsEmpty()) {
-        QmFolder folder;
-        QmOwnedWide windows = folder.GetWindowsFolder();
+        QmOwnedWide windows = QueryWindowsFolder();
         if (windows)
             windowsDriveRoot_ = QmWString(windows.Get()).Substring(0, 3);
     }

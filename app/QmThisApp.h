@@ -11,6 +11,7 @@
 #include "model/TextRecord.h"
 #include "platform/QmLog.h"
 #include "platform/QmString.h"
+#include "platform/TextConvert.h"
 #include "ui/QmButton.h"
 #include "ui/QmCombo.h"
 #include "ui/QmEdit.h"
@@ -162,6 +163,12 @@ protected:
     virtual BOOL RunFile(const wchar_t* path, int showCommand);
     virtual UINT RunCommandLine(const char* commandLine, int showCommand);
     virtual int RequestRestart(const wchar_t* message);
+    // What start-up asks the system: the locale's four code pages, and the Windows product
+    // code, Internet Explorer version, service pack and edition.
+    virtual CodePages QueryCodePages();
+    virtual void QuerySystem(SystemFacts& facts);
+    // The Windows folder; null when it cannot be had.
+    virtual QmOwnedWide QueryWindowsFolder();
 
     // Message handlers.
     virtual LRESULT OnCreate(HWND hwnd, const CREATESTRUCTW* create);

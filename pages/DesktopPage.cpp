@@ -220,3 +220,21 @@ void RecommendDesktopPage(QmThisApp& app)
     if (QmListview* logon = app.ListView(kIdListLower))
         logon->CheckItem(1);
 }
+
+void DesktopBackupItems(const QmThisApp& app, BackupList& items)
+{
+    for (const DwordToggle& record : kDesktopToggles)
+        items.AddDword(record);
+    items.AddDword(kWallpaperMachine[0]);
+    items.AddDword(kWallpaperUser[0]);
+    for (const DwordToggle& record : kTaskbarToggles)
+        items.AddDword(record);
+    if (app.IsXp()) {
+        items.AddDword(kClockMachine[0]);
+        items.AddDword(kClockUser[0]);
+    }
+    items.AddDword(kAdministratorAtLogon[0]);
+    for (const StringToggle& record : kLogonStrings)
+        items.AddText(record);
+    items.AddText(NumLockRecord(app));
+}

@@ -12,3 +12,15 @@ const PageFunctions kTweakPages[kTweakPageCount] = {
     {ShowIconsPage, LayoutIconsPage, ReadIconsPage, ApplyIconsPage, RecommendIconsPage},
     {ShowInternetExplorerPage, LayoutInternetExplorerPage, ReadInternetExplorerPage, ApplyInternetExplorerPage, RecommendInternetExplorerPage},
 };
+
+const BackupItemsFunction kTweakPageBackups[kTweakPageCount] = {
+    DesktopBackupItems,
+    StartMenuBackupItems,
+    SystemBackupItems,
+    RestrictionsBackupItems,
+    HardwareBackupItems,
+    Network1BackupItems,
+    Network2BackupItems,
+    IconsBackupItems,
+    InternetExplorerBackupItems,
+};

@@ -3,10 +3,25 @@
 #pragma once
 
 #include "app/PageFunctions.h"
+#include "model/BackupList.h"
 
 class QmThisApp;
 
 extern const PageFunctions kTweakPages[kTweakPageCount];
+
+// What each page backs up on the running system, in the page's order.
+using BackupItemsFunction = void (*)(const QmThisApp& app, BackupList& items);
+extern const BackupItemsFunction kTweakPageBackups[kTweakPageCount];
+void DesktopBackupItems(const QmThisApp& app, BackupList& items);
+void StartMenuBackupItems(const QmThisApp& app, BackupList& items);
+void SystemBackupItems(const QmThisApp& app, BackupList& items);
+void RestrictionsBackupItems(const QmThisApp& app, BackupList& items);
+void HardwareBackupItems(const QmThisApp& app, BackupList& items);
+void Network1BackupItems(const QmThisApp& app, BackupList& items);
+void Network2BackupItems(const QmThisApp& app, BackupList& items);
+void IconsBackupItems(const QmThisApp& app, BackupList& items);
+void InternetExplorerBackupItems(const QmThisApp& app, BackupList& items);
+
 
 // Writes the desktop page's logon Num Lock row alone (command 2100); 1.
 int ApplyLogonNumLock(QmThisApp& app);

@@ -24,6 +24,9 @@ public:
     // Loads icon `resourceId` of `module` at this list's size and adds it; the new index, or
     // -1 when the icon cannot be loaded or added (nothing is added then).
     int AddIconResource(HINSTANCE module, int resourceId);
+    // Adds the pictures of a strip `image` as wide as a whole number of pictures, with its
+    // mask (null: none); the caller keeps owning both. The index of the first, or -1.
+    int Add(HBITMAP image, HBITMAP mask) { return list_ ? ImageList_Add(list_, image, mask) : -1; }
     int Count() const { return list_ ? ImageList_GetImageCount(list_) : 0; }
     // A new icon of picture `index`, owned by the caller (DestroyIcon); null on failure.
     HICON GetIcon(int index, UINT flags = ILD_NORMAL) const { return list_ ? ImageList_GetIcon(list_, index, flags) : nullptr; }

@@ -73,7 +73,6 @@ TEST_F(EndToEndTest, ApplyWritesOnlyAfterOkAndClosingThenOffersARestart)
         ASSERT_TRUE(answerer.WaitForAnswers(1, 15000));
         EXPECT_EQ(L"\x4FEE\x6539\x8A2D\x5B9A\x5EFA\x8B70", answerer.Seen()[0].caption);  // 修改設定建議
     }
-    app_.Sync();
     ReadDword(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings", &exists);
     EXPECT_FALSE(exists) << "Cancel wrote something";
     EXPECT_FALSE(app_.IsOnScreen(kIdDoneMark));
@@ -82,7 +81,7 @@ TEST_F(EndToEndTest, ApplyWritesOnlyAfterOkAndClosingThenOffersARestart)
         app_.Click(kIdApplyButton);
         ASSERT_TRUE(answerer.WaitForAnswers(1, 15000));
     }
-    app_.Sync();
+    ASSERT_TRUE(AppDriver::WaitUntil([&] { return app_.IsOnScreen(kIdDoneMark); })) << "no done mark";
     ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
     EXPECT_EQ(0u, ReadDword(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings", &exists));
     EXPECT_TRUE(exists);
@@ -104,8 +103,7 @@ TEST_F(EndToEndTest, KeyboardShortcuts)
         GTEST_SKIP();
     RemoveValue(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings");
     Launch();
-    app_.PressKey('1');  // the page shown already
-    app_.Sync();
+    app_.SendKey('1');  // the page shown already
     EXPECT_EQ(0, app_.CurrentPage());
 
     ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 0, true));
@@ -114,21 +112,19 @@ TEST_F(EndToEndTest, KeyboardShortcuts)
         app_.PressKey(VK_RETURN);
         ASSERT_TRUE(answerer.WaitForAnswers(1, 15000)) << "Enter asks before it applies";
     }
-    app_.Sync();
+    ASSERT_TRUE(AppDriver::WaitUntil([&] { return app_.IsOnScreen(kIdDoneMark); })) << "no done mark";
     ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
     bool exists = false;
     EXPECT_EQ(0u, ReadDword(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings", &exists));
     EXPECT_TRUE(exists);
 
-    app_.PressKey('H');
-    app_.Sync();
+    app_.SendKey('H');
     ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
     EXPECT_EQ(9, app_.CurrentPage());
     for (int id : {kIdHomePageButton, kIdDownloadPageButton, kIdNewsPageButton, kIdReportPageButton, kIdAboutButton})
         EXPECT_TRUE(app_.IsOnScreen(id)) << id;
     EXPECT_FALSE(app_.IsOnScreen(kIdApplyButton));
-    app_.PressKey(VK_RETURN);  // nothing to apply on the about page
-    app_.Sync();
+    app_.SendKey(VK_RETURN);  // nothing to apply on the about page
     EXPECT_EQ(nullptr, MessageBoxAnswerer::FindBox(app_.ProcessId()));
     SaveScreenshot(app_, L"about-" + RunLocale());
 

@@ -158,13 +158,6 @@ bool AppDriver::WaitUntilEnabled(int id, DWORD milliseconds) const
     }, &context);
 }
 
-void AppDriver::Sync() const
-{
-    // A sent message returns only after everything sent before it has been handled.
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
-}
-
 bool AppDriver::SelectPage(int page)
 {
     HWND list = Control(kPageListId);
@@ -172,7 +165,6 @@ bool AppDriver::SelectPage(int page)
     SendMessageW(main_, WM_COMMAND, MAKEWPARAM(kPageListId, CBN_DROPDOWN), reinterpret_cast<LPARAM>(list));
     SendMessageW(list, CB_SETCURSEL, page, 0);
     SendMessageW(main_, WM_COMMAND, MAKEWPARAM(kPageListId, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
-    Sync();
     return WaitUntilEnabled(kPageListId) && CurrentPage() == page;
 }
 
@@ -294,6 +286,28 @@ void AppDriver::PressKey(UINT virtualKey) const
 {
     PostMessageW(main_, WM_KEYDOWN, virtualKey, 1);
     PostMessageW(main_, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+void AppDriver::ClickAndWait(int id) const
+{
+    SendMessageW(Control(id), BM_CLICK, 0, 0);
+}
+
+void AppDriver::SendKey(UINT virtualKey) const
+{
+    SendMessageW(main_, WM_KEYDOWN, virtualKey, 1);
+    SendMessageW(main_, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+bool AppDriver::WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds)
+            return false;
+        Sleep(20);
+    }
+    return true;
 }
 
 void AppDriver::Close() const

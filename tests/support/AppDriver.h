@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 class AppDriver {
@@ -52,11 +53,15 @@ public:
     RECT Placement(int id) const;
     bool IsOnScreen(int id) const;  // placed inside the client area, not parked
 
-    void Click(int id) const;          // BM_CLICK, posted (a click may open a modal box)
+    // Posted: for what opens a modal box (the caller then waits for the box or the effect).
+    void Click(int id) const;              // BM_CLICK
     void PressKey(UINT virtualKey) const;  // WM_KEYDOWN / WM_KEYUP to the main window
+    // Sent: returns when the program has handled it.
+    void ClickAndWait(int id) const;
+    void SendKey(UINT virtualKey) const;
+    // Polls `done` until it holds or `milliseconds` pass.
+    static bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds = 10000);
     void Close() const;                // WM_CLOSE, posted
-    // Waits until the program has handled every message sent so far.
-    void Sync() const;
 
     // Saves the main window as it is on screen, as a 24-bit BMP.
     bool SaveScreenshot(const std::wstring& path) const;

@@ -8,6 +8,9 @@
 #include "tests/support/RegistrySandbox.h"
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 // Windows product codes.
 const int kXp = 108;
@@ -19,17 +22,42 @@ const int kWin7 = 116;
 class TestApp : public QmThisApp {
 public:
     int urlsOpened = 0;
-    int programsRun = 0;
+    std::vector<std::wstring> filesRun;    // every launch attempt, in order
+    std::vector<std::string> commandsRun;
+    int launchesThatFail = 0;              // the first this many file launches fail
+    UINT commandResult = 33;               // what WinExec reports
     int restartsRequested = 0;
     int restartAnswer = 0;  // what the restart request reports
-
-    using QmThisApp::OnCommand;
+    // What start-up finds, when a test decides it.
+    std::optional<CodePages> codePages;
+    std::optional<SystemFacts> system;
+    bool windowsFolderMissing = false;
 
 protected:
     void OpenUrl(Url) override { ++urlsOpened; }
-    BOOL RunFile(const wchar_t*, int) override { ++programsRun; return TRUE; }
-    UINT RunCommandLine(const char*, int) override { ++programsRun; return 33; }
+    BOOL RunFile(const wchar_t* path, int) override
+    {
+        filesRun.push_back(path);
+        return static_cast<int>(filesRun.size()) > launchesThatFail;
+    }
+    UINT RunCommandLine(const char* commandLine, int) override
+    {
+        commandsRun.push_back(commandLine);
+        return commandResult;
+    }
     int RequestRestart(const wchar_t*) override { ++restartsRequested; return restartAnswer; }
+    CodePages QueryCodePages() override { return codePages ? *codePages : QmThisApp::QueryCodePages(); }
+    void QuerySystem(SystemFacts& facts) override
+    {
+        if (system)
+            facts = *system;
+        else
+            QmThisApp::QuerySystem(facts);
+    }
+    QmOwnedWide QueryWindowsFolder() override
+    {
+        return windowsFolderMissing ? QmOwnedWide() : QmThisApp::QueryWindowsFolder();
+    }
 };
 
 class AppTest : public RegistryTest {

@@ -58,21 +58,36 @@ std::optional<LONG> RegistryInterceptor::Intercept(Call call)
     return rule ? rule(call) : std::nullopt;
 }
 
-bool RegistryInterceptor::IsMachineKey(HKEY key) const
+RegistryInterceptor::KeyPlace RegistryInterceptor::PlaceOf(HKEY key) const
 {
-    if (key == HKEY_LOCAL_MACHINE)
-        return true;
+    for (HKEY root : {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS})
+        if (key == root)
+            return KeyPlace{root, L"", root == HKEY_LOCAL_MACHINE};
     std::lock_guard<std::mutex> lock(mutex_);
-    return machineKeys_.count(key) != 0;
+    auto found = openKeys_.find(key);
+    return found != openKeys_.end() ? found->second : KeyPlace();
 }
 
-void RegistryInterceptor::Track(HKEY key, bool machine)
+void RegistryInterceptor::Track(HKEY key, HKEY parent, const wchar_t* path)
+{
+    KeyPlace place = PlaceOf(parent);
+    const std::wstring below = Text(path);
+    place.path = place.path.empty() ? below : below.empty() ? place.path : place.path + L"\\" + below;
+    std::lock_guard<std::mutex> lock(mutex_);
+    openKeys_[key] = place;
+}
+
+void RegistryInterceptor::Forget(HKEY key)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (machine)
-        machineKeys_.insert(key);
-    else
-        machineKeys_.erase(key);
+    openKeys_.erase(key);
+}
+
+RegistryInterceptor::Call RegistryInterceptor::OnKey(const char* function, HKEY key, const wchar_t* name,
+                                                     DWORD flags) const
+{
+    const KeyPlace place = PlaceOf(key);
+    return Call{function, place.root, place.machine, place.path, Text(name), 0, flags};
 }
 
 REGSAM RegistryInterceptor::ViewFlag()
@@ -92,7 +107,7 @@ LONG RegistryInterceptor::OpenKey(HKEY root, const wchar_t* path, REGSAM access,
         return *answer;
     const LONG result = Next().OpenKey(root, path, access, key);
     if (result == ERROR_SUCCESS)
-        Track(*key, machine);
+        Track(*key, root, path);
     return result;
 }
 
@@ -104,27 +119,29 @@ LONG RegistryInterceptor::CreateKey(HKEY root, const wchar_t* path, DWORD option
         return *answer;
     const LONG result = Next().CreateKey(root, path, options, access, key, disposition);
     if (result == ERROR_SUCCESS)
-        Track(*key, machine);
+        Track(*key, root, path);
     return result;
 }
 
 LONG RegistryInterceptor::QueryValue(HKEY key, const wchar_t* name, DWORD* type, BYTE* data, DWORD* size)
 {
-    if (auto answer = Intercept({"QueryValue", nullptr, IsMachineKey(key), L"", Text(name), 0, 0}))
+    Call call = OnKey("QueryValue", key, name, 0);
+    call.readsData = data != nullptr;
+    if (auto answer = Intercept(call))
         return *answer;
     return Next().QueryValue(key, name, type, data, size);
 }
 
 LONG RegistryInterceptor::SetValue(HKEY key, const wchar_t* name, DWORD type, const BYTE* data, DWORD size)
 {
-    if (auto answer = Intercept({"SetValue", nullptr, IsMachineKey(key), L"", Text(name), 0, type}))
+    if (auto answer = Intercept(OnKey("SetValue", key, name, type)))
         return *answer;
     return Next().SetValue(key, name, type, data, size);
 }
 
 LONG RegistryInterceptor::DeleteValue(HKEY key, const wchar_t* name)
 {
-    if (auto answer = Intercept({"DeleteValue", nullptr, IsMachineKey(key), L"", Text(name), 0, 0}))
+    if (auto answer = Intercept(OnKey("DeleteValue", key, name, 0)))
         return *answer;
     return Next().DeleteValue(key, name);
 }
@@ -140,7 +157,7 @@ LONG RegistryInterceptor::QueryInfoKey(HKEY key, DWORD* subKeys, DWORD* maxSubKe
                                        DWORD* maxValueNameLength, DWORD* maxValueLength,
                                        DWORD* securityDescriptorSize)
 {
-    if (auto answer = Intercept({"QueryInfoKey", nullptr, IsMachineKey(key), L"", L"", 0, 0}))
+    if (auto answer = Intercept(OnKey("QueryInfoKey", key, nullptr, 0)))
         return *answer;
     return Next().QueryInfoKey(key, subKeys, maxSubKeyLength, values, maxValueNameLength, maxValueLength,
                                securityDescriptorSize);
@@ -149,26 +166,25 @@ LONG RegistryInterceptor::QueryInfoKey(HKEY key, DWORD* subKeys, DWORD* maxSubKe
 LONG RegistryInterceptor::EnumValue(HKEY key, DWORD index, wchar_t* name, DWORD* nameLength, DWORD* type,
                                     BYTE* data, DWORD* size)
 {
-    if (auto answer = Intercept({"EnumValue", nullptr, IsMachineKey(key), L"", L"", 0, index}))
+    if (auto answer = Intercept(OnKey("EnumValue", key, nullptr, index)))
         return *answer;
     return Next().EnumValue(key, index, name, nameLength, type, data, size);
 }
 
 LONG RegistryInterceptor::FlushKey(HKEY key)
 {
-    if (auto answer = Intercept({"FlushKey", nullptr, IsMachineKey(key), L"", L"", 0, 0}))
+    if (auto answer = Intercept(OnKey("FlushKey", key, nullptr, 0)))
         return *answer;
     return Next().FlushKey(key);
 }
 
 LONG RegistryInterceptor::CloseKey(HKEY key)
 {
-    const bool machine = IsMachineKey(key);
-    if (auto answer = Intercept({"CloseKey", nullptr, machine, L"", L"", 0, 0}))
+    if (auto answer = Intercept(OnKey("CloseKey", key, nullptr, 0)))
         return *answer;
     const LONG result = Next().CloseKey(key);
     if (result == ERROR_SUCCESS)
-        Track(key, false);
+        Forget(key);
     return result;
 }
 
@@ -192,8 +208,9 @@ LONG RegistryInterceptor::ShCreateUsKey(const wchar_t* path, REGSAM access, HUSK
 LONG RegistryInterceptor::ShQueryUsValue(HUSKEY key, const wchar_t* name, DWORD* type, void* data, DWORD* size,
                                          BOOL ignoreUser)
 {
-    if (auto answer =
-            Intercept({"ShQueryUsValue", nullptr, ignoreUser != FALSE, L"", Text(name), 0, DWORD(ignoreUser)}))
+    Call call{"ShQueryUsValue", nullptr, ignoreUser != FALSE, L"", Text(name), 0, DWORD(ignoreUser)};
+    call.readsData = data != nullptr;
+    if (auto answer = Intercept(call))
         return *answer;
     return Next().ShQueryUsValue(key, name, type, data, size, ignoreUser);
 }

@@ -18,7 +18,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,12 +26,17 @@ class RegistryInterceptor : public RegistryApi {
 public:
     struct Call {
         std::string function;  // the seam's name: "OpenKey", "CreateKey", "DeleteKey", "ShOpenUsKey"...
-        HKEY root = nullptr;   // the root of OpenKey / CreateKey / DeleteKey; null otherwise
+        // The key the call works on: for OpenKey, CreateKey and DeleteKey the arguments; for a
+        // call on an open key (QueryValue, SetValue, DeleteValue, QueryInfoKey, EnumValue...)
+        // the predefined root and the path it was opened with, as far as this interceptor saw
+        // it open (null and empty otherwise).
+        HKEY root = nullptr;
         bool machineKey = false;  // the call works on a key under HKEY_LOCAL_MACHINE
-        std::wstring path;     // OpenKey, CreateKey, DeleteKey and the shell's open and create
+        std::wstring path;     // as above; also the shell's open and create
         std::wstring name;     // value name, where there is one
         REGSAM access = 0;     // access asked for (DeleteKey: the view)
         DWORD flags = 0;       // SHREGSET_* of the shell's create and write; ignore-user of its opens
+        bool readsData = false;  // a value query that fetches the data, not only type and size
     };
     // A rule sees each call before the registry does; an answer replaces the registry's, and the
     // call's out parameters stay untouched.
@@ -80,15 +85,25 @@ protected:
 private:
     // Records the call and returns the rule's answer, if any.
     std::optional<LONG> Intercept(Call call);
-    bool IsMachineKey(HKEY key) const;
-    void Track(HKEY key, bool machine);
+    // Where an open key lies: its predefined root and path below it.
+    struct KeyPlace {
+        HKEY root = nullptr;
+        std::wstring path;
+        bool machine = false;
+    };
+    KeyPlace PlaceOf(HKEY key) const;
+    bool IsMachineKey(HKEY key) const { return PlaceOf(key).machine; }
+    void Track(HKEY key, HKEY parent, const wchar_t* path);
+    void Forget(HKEY key);
+    // A call on the open key `key`, with the key's place filled in.
+    Call OnKey(const char* function, HKEY key, const wchar_t* name, DWORD flags) const;
 
     RegistryApi* next_;
     mutable std::mutex mutex_;
     std::vector<Call> calls_;
     Rule rule_;
     std::optional<REGSAM> forcedView_;
-    std::set<HKEY> machineKeys_;  // open keys that lie under HKEY_LOCAL_MACHINE
+    std::map<HKEY, KeyPlace> openKeys_;  // keys opened or created through this interceptor
 };
 
 // The rule of a user without administrator rights: every write under HKEY_LOCAL_MACHINE is
