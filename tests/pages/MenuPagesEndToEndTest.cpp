@@ -75,7 +75,7 @@ protected:
         Shoot(name + L"-large-" + RunLocale());
         SetWindowPos(app_.MainWindow(), nullptr, normal.left, normal.top, normal.right - normal.left,
                      normal.bottom - normal.top, SWP_NOZORDER);
-        app_.Sync();
+        Settle();
     }
 
     void ApplyWithOk()
@@ -83,7 +83,7 @@ protected:
         MessageBoxAnswerer answerer({IDOK}, app_.ProcessId());
         app_.Click(kIdApplyButton);
         ASSERT_TRUE(answerer.WaitForAnswers(1, 15000));
-        app_.Sync();
+        ASSERT_TRUE(AppDriver::WaitUntil([&] { return app_.IsOnScreen(kIdDoneMark); })) << "no done mark";
         ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
     }
 
@@ -97,12 +97,19 @@ protected:
     }
 
 private:
+    // Returns when the program has handled everything sent to it before.
+    void Settle()
+    {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(app_.MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+    }
+
     void Shoot(const std::wstring& name)
     {
-        app_.Sync();
+        Settle();
         RedrawWindow(app_.MainWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Sleep(300);  // the program paints on its own thread
-        app_.Sync();
+        Settle();
         SaveScreenshot(app_, name);
     }
 };
