@@ -161,10 +161,9 @@ int ShowRestrictionsPage(QmThisApp& app)
     for (const ListOfPage& page : kLists) {
         app.SetCaption(app.Button(page.groupId), Title(page.title));
         QmListview* list = app.ListView(page.listId);
-        list->DeleteAllItems();
-        for (int i = 0; i < page.rows.count; ++i)
-            if (RowBelongs(page.rows.rows[i], system))
-                app.InsertCheckRow(list, list->GetItemCount(), RowText(page.rows.rows[i]), page.rows.rows[i].image);
+        FillCheckRows(*list, page.rows, system, [&app, list](const CheckRow& row) {
+            app.InsertCheckRow(list, list->GetItemCount(), RowText(row), row.image);
+        });
     }
     return 1;
 }

@@ -304,10 +304,9 @@ int ShowStartMenuPage(QmThisApp& app)
     app.Combo(kIdPageList)->Enable(false);
     app.SetCaption(app.Button(kIdGroupMain), Title(kTitleStartMenu));
     QmListview* list = app.ListView(kIdListMain);
-    list->DeleteAllItems();
-    const CheckRowTable rows = RowsFor(app);
-    for (int i = 0; i < rows.count; ++i)
-        app.InsertCheckRow(list, list->GetItemCount(), RowText(rows.rows[i]), rows.rows[i].image);
+    FillCheckRows(*list, RowsFor(app), SystemOf(app), [&app, list](const CheckRow& row) {
+        app.InsertCheckRow(list, list->GetItemCount(), RowText(row), row.image);
+    });
 
     for (const FolderRow& row : kFolderRows) {
         const ChoiceTexts texts = app.IsXp() ? row.xpTexts : row.vista7Texts;

@@ -232,10 +232,9 @@ int ShowSystemPage(QmThisApp& app)
     for (const auto& page : lists) {
         app.SetCaption(app.Button(page.groupId), Title(page.title));
         QmListview* list = app.ListView(page.listId);
-        list->DeleteAllItems();
-        for (int i = 0; i < page.rows.count; ++i)
-            if (RowBelongs(page.rows.rows[i], system))
-                app.InsertCheckRow(list, list->GetItemCount(), RowText(page.rows.rows[i]), page.rows.rows[i].image);
+        FillCheckRows(*list, page.rows, system, [&app, list](const CheckRow& row) {
+            app.InsertCheckRow(list, list->GetItemCount(), RowText(row), row.image);
+        });
     }
     if (app.IsXp()) {
         app.Static(kIdStaticThumbnailSize)->SetText(L"");
