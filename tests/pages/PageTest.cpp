@@ -81,53 +81,49 @@ bool Inside(const RECT& inner, const RECT& outer)
 
 }  // namespace
 
-void PageTest::ExpectLayoutFits(const char* when)
+void PageTest::ExpectLayoutFits(const char* what)
 {
-    RECT client = {};
-    GetClientRect(Window(), &client);
-    std::vector<Placed> placed;
-    // The page area, below the shared top row.
-    for (int id = 2000; id <= 2200; ++id) {
-        QmWndBase* control = App().Control(id);
-        if (!control)
-            continue;
-        const POINT at = control->GetPositionInParent();
-        const SIZE size = control->GetSize();
-        if (at.x < 0 || at.y < kPageTop)
-            continue;
-        const RECT rect = {at.x, at.y, at.x + size.cx, at.y + size.cy};
-        const bool groupBox = (GetWindowLongW(control->Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
-                              App().Button(id) != nullptr;
-        placed.push_back(Placed{id, rect, groupBox});
-        EXPECT_TRUE(Inside(rect, client)) << when << ": control " << id << " leaves the client area";
-    }
-    for (size_t a = 0; a < placed.size(); ++a) {
-        for (size_t b = a + 1; b < placed.size(); ++b) {
-            RECT common;
-            if (!IntersectRect(&common, &placed[a].rect, &placed[b].rect))
+    for (const SIZE size : {SIZE{640, 480}, SIZE{1000, 700}}) {
+        RECT client = {0, 0, size.cx, size.cy};
+        AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongW(Window(), GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(Window(), GWL_EXSTYLE)));
+        SetWindowPos(Window(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        Pump();
+        GetClientRect(Window(), &client);
+        const std::string when = std::string(what) + " at " + std::to_string(size.cx) + " x " + std::to_string(size.cy);
+        // The page area, below the shared top row.
+        std::vector<Placed> placed;
+        for (int id = 2000; id <= 2200; ++id) {
+            QmWndBase* control = App().Control(id);
+            if (!control)
                 continue;
-            const bool held = (placed[a].groupBox && Inside(placed[b].rect, placed[a].rect)) ||
-                              (placed[b].groupBox && Inside(placed[a].rect, placed[b].rect));
-            EXPECT_TRUE(held) << when << ": controls " << placed[a].id << " and " << placed[b].id << " overlap";
+            const POINT at = control->GetPositionInParent();
+            const SIZE extent = control->GetSize();
+            if (at.x < 0 || at.y < kPageTop)
+                continue;
+            const RECT rect = {at.x, at.y, at.x + extent.cx, at.y + extent.cy};
+            const bool groupBox =
+                App().Button(id) && (GetWindowLongW(control->Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+            placed.push_back(Placed{id, rect, groupBox});
+            EXPECT_TRUE(Inside(rect, client)) << when << ": control " << id << " leaves the client area";
+        }
+        for (size_t a = 0; a < placed.size(); ++a) {
+            for (size_t b = a + 1; b < placed.size(); ++b) {
+                RECT common;
+                const bool held = (placed[a].groupBox && Inside(placed[b].rect, placed[a].rect)) ||
+                                  (placed[b].groupBox && Inside(placed[a].rect, placed[b].rect));
+                EXPECT_TRUE(held || !IntersectRect(&common, &placed[a].rect, &placed[b].rect))
+                    << when << ": controls " << placed[a].id << " and " << placed[b].id << " overlap";
+            }
+        }
+        for (int id : {kIdListMain, kIdListRight, kIdListLower}) {
+            QmListview* list = App().ListView(id);
+            const bool placedList = list->GetPositionInParent().x >= 0;
+            EXPECT_TRUE(!placedList || list->Send(LVM_GETCOUNTPERPAGE) >= list->GetItemCount())
+                << when << ": list " << id << " cuts rows off";
         }
     }
-    for (int id : {kIdListMain, kIdListRight, kIdListLower}) {
-        QmListview* list = App().ListView(id);
-        if (list->GetPositionInParent().x < 0)
-            continue;
-        EXPECT_GE(static_cast<int>(list->Send(LVM_GETCOUNTPERPAGE)), list->GetItemCount())
-            << when << ": list " << id << " cuts rows off";
-    }
-}
-
-void PageTest::ResizeClient(int width, int height)
-{
-    RECT frame = {0, 0, width, height};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Window(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(Window(), GWL_EXSTYLE)));
-    SetWindowPos(Window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    Pump();
 }
 
 std::string VersionName(const ::testing::TestParamInfo<int>& info)

@@ -44,12 +44,10 @@ protected:
     // checked data reads checked, clearing by hand and applying writes the cleared data; the
     // cleared data reads cleared, checking and applying writes the checked data.
     void ExpectRowsBothWays(const RowValueCase* cases, int count);
-    // Every control the current page placed lies inside the client area, and two of them
-    // overlap only where a group box holds the other; every check list shows all its rows
-    // without scrolling.
-    void ExpectLayoutFits(const char* when);
-    // Resizes the main window so its client area is `width` x `height`.
-    void ResizeClient(int width, int height);
+    // At 640 x 480 and again at 1000 x 700: every control the current page placed lies
+    // inside the client area, two of them overlap only where a group box holds the other,
+    // and every check list shows all its rows without scrolling.
+    void ExpectLayoutFits(const char* what);
 
     bool BoxChecked(int id) { return App().Button(id)->GetCheck() == BST_CHECKED; }
     int Selection(int comboId) { return App().Combo(comboId)->GetCurSel(); }
