@@ -62,8 +62,6 @@ bool RowBelongs(const CheckRow& row, const RowSystem& system)
     switch (row.on) {
     case RowOn::Xp:
         return system.osCode == 108;
-    case RowOn::VistaOr7:
-        return system.osCode == 113 || system.osCode == 116;
     case RowOn::Ie6:
         return system.ieMajorVersion == 6;
     case RowOn::All:

@@ -19,9 +19,8 @@ struct RowSystem {
 
 enum class RowOn {
     All,
-    Xp,         // Windows XP only
-    VistaOr7,   // Windows Vista and Windows 7 only
-    Ie6,        // Internet Explorer 6 only
+    Xp,   // Windows XP only
+    Ie6,  // Internet Explorer 6 only
 };
 
 enum class RowRead {

@@ -100,7 +100,6 @@ const TextRecord kScrollPrograms936 = {950, "啟動開始菜單捲動程式"};
 const TextRecord kAutoCascade936 = {950, "當滑鼠停止在子菜單時,開啟它們"};
 const TextRecord kNoChangeStartMenu936 = {950, "禁止修改開始菜單"};
 
-const WhenCleared kOff = WhenCleared::WriteOff;
 const WhenCleared kDelete = WhenCleared::Delete;
 const RowRead kPlain = RowRead::AllOn;
 const RowRead kDefaultOn = RowRead::DefaultOn;
