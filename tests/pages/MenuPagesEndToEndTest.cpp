@@ -55,13 +55,18 @@ protected:
     }
 
 private:
+    // The shot is taken from the screen, where the windows of tests running beside this one
+    // come and go: the program's window stays above them meanwhile.
     void Shoot(const std::wstring& name)
     {
-        DWORD_PTR result = 0;
+        const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+        SetWindowPos(app_.MainWindow(), HWND_TOPMOST, 0, 0, 0, 0, keep);
         RedrawWindow(app_.MainWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         Sleep(300);  // the program paints on its own thread
+        DWORD_PTR result = 0;
         SendMessageTimeoutW(app_.MainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
         SaveScreenshot(app_, name);
+        SetWindowPos(app_.MainWindow(), HWND_NOTOPMOST, 0, 0, 0, 0, keep);
     }
 };
 
