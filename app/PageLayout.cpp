@@ -38,9 +38,9 @@ Box PlaceListGroup(QmThisApp& app, int groupId, int listId, int x, int y, int wi
         box = Box{at.x, at.y, size.cx, size.cy};
     }
     const Box inner = ListInGroup(box);
-    // Scroll bars left from the list's previous size and rows can keep each other (a vertical
-    // bar narrows the rows, which then need a horizontal bar, which shortens the list); with a
-    // narrow column during the move the list settles on what its new size needs.
+    // A column wider than the list as it was (parked, with another page's size) leaves a
+    // horizontal scroll bar that the list keeps after it grows, and with it a vertical one;
+    // a narrow column while the list is moved lets it drop both once its rows fit.
     list->SetColumnWidth(0, 0);
     list->Move(inner.x, inner.y, inner.width, inner.height);
     list->SetColumnWidth(0, ListColumnWidth(inner.width));

@@ -4,6 +4,7 @@
 // read and apply walk the same table, so they always number the rows alike.
 #pragma once
 
+#include "model/CheckListRefill.h"
 #include "model/TextRecord.h"
 #include "model/TweakRecord.h"
 #include "model/TweakWrite.h"
@@ -73,19 +74,15 @@ inline TextPair RowText(const CheckRow& row)
     return TextPair{&row.text, row.simplified ? row.simplified : &row.text};
 }
 
-// Replaces the rows of `list` with those of `table` that belong on `system`; `insert(row)`
-// appends one (through the application's text helper). The list does not draw meanwhile: one
-// that grows row by row on screen redraws its scroll bars for every row, which costs more than
-// all the rest of a page switch.
+// Replaces the rows of `list` with those of `table` that belong on `system`, without drawing
+// in between; `insert(row)` appends one (through the application's text helper).
 template <class Insert>
 void FillCheckRows(QmListview& list, const CheckRowTable& table, const RowSystem& system, Insert&& insert)
 {
-    list.Send(WM_SETREDRAW, FALSE);
-    list.DeleteAllItems();
+    CheckListRefill refill(list);
     for (int i = 0; i < table.count; ++i)
         if (RowBelongs(table.rows[i], system))
             insert(table.rows[i]);
-    list.Send(WM_SETREDRAW, TRUE);
 }
 
 // Sets the check of every row of `table` that belongs on `system`, numbering the rows of

@@ -1,0 +1,498 @@
+#include "backup/BackupTool.h"
+
+#include "app/StartupChecks.h"
+#include "backup/Backup.h"
+#include "backup/BackupFormat.h"
+#include "backup/BackupReader.h"
+#include "backup/BackupRestore.h"
+#include "backup/RegExport.h"
+#include "backup/ToolTexts.h"
+#include "platform/QmFile.h"
+#include "platform/QmLocale.h"
+#include "platform/QmSystem.h"
+
+#include <algorithm>
+
+namespace {
+
+using Arguments = std::vector<std::wstring>;
+
+// problem                            message
+const struct {
+    BackupProblem problem;
+    ToolTextId text;
+} kProblemTexts[] = {
+    {BackupProblem::kCannotOpen, ToolTextId::kProblemCannotOpen},
+    {BackupProblem::kTooLarge, ToolTextId::kProblemTooLarge},
+    {BackupProblem::kNotUtf16, ToolTextId::kProblemNotUtf16},
+    {BackupProblem::kNullCharacter, ToolTextId::kProblemNullCharacter},
+    {BackupProblem::kUnexpectedLine, ToolTextId::kProblemUnexpectedLine},
+    {BackupProblem::kBadNumber, ToolTextId::kProblemBadNumber},
+    {BackupProblem::kBadStamp, ToolTextId::kProblemBadStamp},
+    {BackupProblem::kUnknownSystem, ToolTextId::kProblemUnknownSystem},
+    {BackupProblem::kUnknownPage, ToolTextId::kProblemUnknownPage},
+    {BackupProblem::kBadIndex, ToolTextId::kProblemBadIndex},
+    {BackupProblem::kBadStatus, ToolTextId::kProblemBadStatus},
+    {BackupProblem::kDataMismatch, ToolTextId::kProblemDataMismatch},
+    {BackupProblem::kBadTotal, ToolTextId::kProblemBadTotal},
+    {BackupProblem::kNotComplete, ToolTextId::kProblemNotComplete},
+    {BackupProblem::kTruncated, ToolTextId::kProblemTruncated},
+    {BackupProblem::kTrailingText, ToolTextId::kProblemTrailingText},
+    {BackupProblem::kOtherSystem, ToolTextId::kProblemOtherSystem},
+    {BackupProblem::kItemCount, ToolTextId::kProblemItemCount},
+    {BackupProblem::kItemKind, ToolTextId::kProblemItemKind},
+};
+
+bool IsHelp(const std::wstring& argument)
+{
+    return argument == L"--help" || argument == L"-h" || argument == L"/?" || argument == L"help";
+}
+
+std::wstring Upper(std::wstring text)
+{
+    for (wchar_t& c : text)
+        if (c >= L'a' && c <= L'z')
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+    return text;
+}
+
+// 0 to 8, or a page code in any case.
+bool ParsePage(const std::wstring& text, int& page)
+{
+    if (text.size() == 1 && text[0] >= L'0' && text[0] < L'0' + kTweakPageCount) {
+        page = text[0] - L'0';
+        return true;
+    }
+    for (int i = 0; i < kTweakPageCount; ++i)
+        if (Upper(text) == BackupPageCode(i)) {
+            page = i;
+            return true;
+        }
+    return false;
+}
+
+std::wstring TwoDigits(unsigned value)
+{
+    return (value < 10 ? L"0" : L"") + std::to_wstring(value);
+}
+
+std::wstring DateTimeText(const SYSTEMTIME& time)
+{
+    return std::to_wstring(time.wYear) + L"-" + TwoDigits(time.wMonth) + L"-" + TwoDigits(time.wDay) + L" " +
+           TwoDigits(time.wHour) + L":" + TwoDigits(time.wMinute) + L":" + TwoDigits(time.wSecond);
+}
+
+// A text shown in quotes, escaped as in C so that a backslash, a quote or a control
+// character cannot be mistaken for another.
+std::wstring ShownText(const std::wstring& text)
+{
+    static const wchar_t kHex[] = L"0123456789ABCDEF";
+    std::wstring shown = L"\"";
+    for (wchar_t c : text) {
+        if (c == L'\\' || c == L'"')
+            shown += std::wstring(L"\\") + c;
+        else if (c == L'\n')
+            shown += L"\\n";
+        else if (c == L'\r')
+            shown += L"\\r";
+        else if (c == L'\t')
+            shown += L"\\t";
+        else if (c < 0x20)
+            shown += std::wstring(L"\\x") + kHex[c >> 4] + kHex[c & 0xF];
+        else
+            shown += c;
+    }
+    return shown + L"\"";
+}
+
+std::wstring NumberText(DWORD value)
+{
+    return std::wstring(FormatHex8(value).Get()) + L" (" + FormatUnsigned(value).Get() + L")";
+}
+
+class BackupTool {
+public:
+    BackupTool(const SystemFacts& facts, ToolOutput& output) : output_(output), language_(facts.language)
+    {
+        app_.SetFacts(facts);
+    }
+
+    int Run(const Arguments& arguments);
+
+private:
+    int Backup(const Arguments& arguments);
+    int List(const Arguments& arguments);
+    int Show(const Arguments& arguments);
+    int Restore(const Arguments& arguments);
+    int ExportReg(const Arguments& arguments);
+
+    std::wstring Text(ToolTextId id) const { return ToolText(language_, id); }
+    std::wstring Message(ToolTextId id, std::initializer_list<std::wstring> arguments = {}) const
+    {
+        return ToolMessage(language_, id, arguments);
+    }
+    int UsageError(const std::wstring& message)
+    {
+        output_.ErrorLine(message);
+        output_.ErrorLine(Text(ToolTextId::kSeeHelp));
+        return kToolUsageError;
+    }
+    bool SystemSupported()
+    {
+        if (BackupSystemName(app_.GetOsCode()))
+            return true;
+        output_.ErrorLine(Text(ToolTextId::kUnsupportedSystem));
+        return false;
+    }
+
+    std::wstring ProblemText(const BackupFileError& error) const;
+    // Reads the file and checks it against this system; reports why not and returns false.
+    bool LoadFile(const std::wstring& path, BackupFile& file, BackupList& places, bool restoring);
+    std::wstring PlaceText(const BackupItem& place) const;
+    std::wstring SavedText(const SavedItem& saved) const;
+    std::wstring CurrentText(BackupItem::Kind kind, const CurrentState& now) const;
+    std::wstring StepText(const RestoreStep& step) const;
+
+    QmThisApp app_;
+    ToolOutput& output_;
+    int language_;
+};
+
+int BackupTool::Run(const Arguments& arguments)
+{
+    if (arguments.empty()) {
+        output_.ErrorLine(Text(ToolTextId::kHelp));
+        return kToolUsageError;
+    }
+    if (std::any_of(arguments.begin(), arguments.end(), IsHelp)) {
+        output_.Line(Text(ToolTextId::kHelp));
+        return kToolSuccess;
+    }
+    // command           what it runs
+    const struct {
+        const wchar_t* name;
+        int (BackupTool::*run)(const Arguments&);
+    } kCommands[] = {
+        {L"backup", &BackupTool::Backup},
+        {L"list", &BackupTool::List},
+        {L"show", &BackupTool::Show},
+        {L"restore", &BackupTool::Restore},
+        {L"export-reg", &BackupTool::ExportReg},
+    };
+    const std::wstring command = Upper(arguments[0]);
+    for (const auto& entry : kCommands)
+        if (command == Upper(entry.name)) {
+            if (!SystemSupported())
+                return kToolFailed;
+            return (this->*entry.run)(Arguments(arguments.begin() + 1, arguments.end()));
+        }
+    return UsageError(Message(ToolTextId::kUnknownCommand, {arguments[0]}));
+}
+
+int BackupTool::Backup(const Arguments& arguments)
+{
+    if (arguments.empty())
+        return UsageError(Message(ToolTextId::kMissingArgument, {L"backup"}));
+    if (arguments.size() > 1)
+        return UsageError(Message(ToolTextId::kExtraArgument, {arguments[1]}));
+    int first = 0, last = kTweakPageCount - 1;
+    if (Upper(arguments[0]) != L"ALL") {
+        if (!ParsePage(arguments[0], first))
+            return UsageError(Message(ToolTextId::kBadPage, {arguments[0]}));
+        last = first;
+    }
+    int result = kToolSuccess;
+    for (int page = first; page <= last; ++page) {
+        QmWString path;
+        if (BackUpPage(app_, page, &path)) {
+            output_.Line(Message(ToolTextId::kBackupWritten, {path.CStr()}));
+        } else {
+            output_.ErrorLine(Message(ToolTextId::kBackupFailed, {BackupPageCode(page), ToolPageName(language_, page)}));
+            result = kToolFailed;
+        }
+    }
+    return result;
+}
+
+int BackupTool::List(const Arguments& arguments)
+{
+    if (arguments.size() > 1)
+        return UsageError(Message(ToolTextId::kExtraArgument, {arguments[1]}));
+    int first = 0, last = kTweakPageCount - 1;
+    if (!arguments.empty()) {
+        if (!ParsePage(arguments[0], first))
+            return UsageError(Message(ToolTextId::kBadPage, {arguments[0]}));
+        last = first;
+    }
+    QmFolder folders;
+    QmOwnedWide current = folders.GetCurrentFolder();
+    const std::wstring system = std::wstring(current ? current.Get() : L"") + L"\\QM_Backup\\" +
+                                BackupSystemFolder(app_.GetOsCode()) + L"\\";
+    int shown = 0;
+    for (int page = first; page <= last; ++page) {
+        // Listing never makes folders: a page without one has no backups.
+        const std::wstring folder = system + std::to_wstring(page) + L"\\";
+        struct Entry {
+            std::wstring path;
+            BackupFile file;
+            BackupFileError error;
+            bool usable;
+        };
+        std::vector<Entry> entries;
+        for (int found = folders.FindFirst((folder + L"*.qmb").c_str()); found; found = folders.FindNext()) {
+            const WIN32_FIND_DATAW& data = folders.FindData();
+            const std::wstring name = data.cFileName;
+            // "*.qmb" also matches longer extensions through their short names.
+            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name.size() < 4 ||
+                Upper(name.substr(name.size() - 4)) != L".QMB")
+                continue;
+            Entry entry;
+            entry.path = folder + name;
+            BackupList places;
+            entry.usable = ReadBackupFile(entry.path.c_str(), entry.file, entry.error) &&
+                           CheckBackupForSystem(entry.file, app_, places, entry.error);
+            entries.push_back(entry);
+        }
+        folders.FindClose();
+        // Oldest first; files that cannot be read after the others.
+        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+            if (a.usable != b.usable)
+                return a.usable;
+            if (a.usable && a.file.stamp != b.file.stamp) {
+                FILETIME ta = {}, tb = {};
+                SystemTimeToFileTime(&a.file.time, &ta);
+                SystemTimeToFileTime(&b.file.time, &tb);
+                const LONG order = CompareFileTime(&ta, &tb);
+                if (order != 0)
+                    return order < 0;
+            }
+            return a.path < b.path;
+        });
+        for (const Entry& entry : entries) {
+            ++shown;
+            if (entry.usable)
+                output_.Line(Message(ToolTextId::kListLine, {BackupPageCode(entry.file.page), DateTimeText(entry.file.time),
+                                                             std::to_wstring(entry.file.items.size()), entry.path}));
+            else
+                output_.Line(Message(ToolTextId::kListBadLine, {BackupPageCode(page), ProblemText(entry.error), entry.path}));
+        }
+    }
+    if (!shown)
+        output_.Line(Text(ToolTextId::kListNone));
+    return kToolSuccess;
+}
+
+int BackupTool::Show(const Arguments& arguments)
+{
+    if (arguments.empty())
+        return UsageError(Message(ToolTextId::kMissingArgument, {L"show"}));
+    if (arguments.size() > 1)
+        return UsageError(Message(ToolTextId::kExtraArgument, {arguments[1]}));
+    BackupFile file;
+    BackupList places;
+    if (!LoadFile(arguments[0], file, places, false))
+        return kToolBadFile;
+    output_.Line(Message(ToolTextId::kShowFile, {arguments[0]}));
+    output_.Line(Message(ToolTextId::kShowPage, {std::to_wstring(file.page), BackupPageCode(file.page),
+                                                 ToolPageName(language_, file.page)}));
+    output_.Line(Message(ToolTextId::kShowSystem, {BackupSystemName(file.osCode)}));
+    output_.Line(Message(ToolTextId::kShowTime, {DateTimeText(file.time)}));
+    output_.Line(Message(ToolTextId::kShowCount, {std::to_wstring(file.items.size())}));
+    const std::vector<BackupItem>& items = places.Items();
+    for (size_t i = 0; i < items.size(); ++i) {
+        const SavedItem& saved = file.items[i];
+        const CurrentState now = ReadCurrentState(items[i]);
+        output_.Line(Message(ToolTextId::kShowItem, {std::to_wstring(i), BackupKindName(saved.kind), PlaceText(items[i])}));
+        const bool same = saved.status != -3 && HoldsSavedState(saved, now);
+        output_.Line(Message(ToolTextId::kShowValues,
+                             {std::to_wstring(saved.status), SavedText(saved), CurrentText(saved.kind, now),
+                              saved.status == -3 ? std::wstring() : Text(same ? ToolTextId::kSame : ToolTextId::kDifferent)}));
+    }
+    return kToolSuccess;
+}
+
+int BackupTool::Restore(const Arguments& arguments)
+{
+    bool dryRun = false;
+    std::vector<std::wstring> files;
+    for (const std::wstring& argument : arguments) {
+        if (argument == L"--dry-run")
+            dryRun = true;
+        else if (argument.size() > 2 && argument.compare(0, 2, L"--") == 0)
+            return UsageError(Message(ToolTextId::kExtraArgument, {argument}));
+        else
+            files.push_back(argument);
+    }
+    if (files.empty())
+        return UsageError(Message(ToolTextId::kMissingArgument, {L"restore"}));
+    if (files.size() > 1)
+        return UsageError(Message(ToolTextId::kExtraArgument, {files[1]}));
+
+    // The whole file is checked before the first write.
+    BackupFile file;
+    BackupList places;
+    if (!LoadFile(files[0], file, places, true))
+        return kToolBadFile;
+    std::vector<RestoreStep> steps = PlanRestore(places, file);
+    int changes = 0, same = 0, left = 0;
+    for (const RestoreStep& step : steps) {
+        if (step.action == RestoreAction::kNone)
+            ++same;
+        else if (step.action == RestoreAction::kLeave)
+            ++left;
+        else
+            ++changes;
+    }
+    if (dryRun) {
+        output_.Line(Text(ToolTextId::kDryRunHeader));
+        for (const RestoreStep& step : steps)
+            if (step.action != RestoreAction::kNone && step.action != RestoreAction::kLeave)
+                output_.Line(StepText(step));
+        output_.Line(Message(ToolTextId::kDryRunSummary,
+                             {std::to_wstring(changes), std::to_wstring(same), std::to_wstring(left)}));
+        return kToolSuccess;
+    }
+
+    const int missed = CarryOutRestore(steps);
+    for (const RestoreStep& step : steps)
+        if (step.action != RestoreAction::kNone && step.action != RestoreAction::kLeave)
+            output_.Line(StepText(step));
+    for (const RestoreStep& step : steps)
+        if (!step.took)
+            output_.ErrorLine(Message(ToolTextId::kNotTaken, {PlaceText(step.place), CurrentText(step.saved.kind, step.after),
+                                                              std::to_wstring(step.result)}));
+    output_.Line(Message(ToolTextId::kRestoreSummary, {std::to_wstring(changes), std::to_wstring(same), std::to_wstring(left)}));
+    if (missed) {
+        output_.ErrorLine(Message(ToolTextId::kNotTakenSummary, {std::to_wstring(missed)}));
+        return kToolNotRestored;
+    }
+    return kToolSuccess;
+}
+
+int BackupTool::ExportReg(const Arguments& arguments)
+{
+    if (arguments.size() < 2)
+        return UsageError(Message(ToolTextId::kMissingArgument, {L"export-reg"}));
+    if (arguments.size() > 2)
+        return UsageError(Message(ToolTextId::kExtraArgument, {arguments[2]}));
+    BackupFile file;
+    BackupList places;
+    if (!LoadFile(arguments[0], file, places, false))
+        return kToolBadFile;
+    std::wstring text;
+    if (!BuildRegExport(places, file, text) || !WriteRegExport(arguments[1].c_str(), text)) {
+        output_.ErrorLine(Message(ToolTextId::kExportFailed, {arguments[1]}));
+        return kToolFailed;
+    }
+    const size_t exported = std::count_if(file.items.begin(), file.items.end(),
+                                          [](const SavedItem& item) { return item.status != -3; });
+    output_.Line(Message(ToolTextId::kExportWritten, {arguments[1], std::to_wstring(exported)}));
+    return kToolSuccess;
+}
+
+std::wstring BackupTool::ProblemText(const BackupFileError& error) const
+{
+    ToolTextId id = ToolTextId::kProblemCannotOpen;
+    for (const auto& entry : kProblemTexts)
+        if (entry.problem == error.problem)
+            id = entry.text;
+    const std::wstring line = std::to_wstring(error.line);
+    switch (error.problem) {
+    case BackupProblem::kBadTotal:
+        return Message(id, {line, error.detail, std::to_wstring(error.expected)});
+    case BackupProblem::kOtherSystem:
+        return Message(id, {line, error.detail, BackupSystemName(app_.GetOsCode())});
+    case BackupProblem::kItemCount:
+        return Message(id, {line, std::to_wstring(error.found), std::to_wstring(error.expected)});
+    default:
+        return Message(id, {line, error.detail});
+    }
+}
+
+bool BackupTool::LoadFile(const std::wstring& path, BackupFile& file, BackupList& places, bool restoring)
+{
+    BackupFileError error;
+    if (ReadBackupFile(path.c_str(), file, error) && CheckBackupForSystem(file, app_, places, error))
+        return true;
+    output_.ErrorLine(Message(ToolTextId::kFileUnusable, {path, ProblemText(error)}));
+    if (restoring)
+        output_.ErrorLine(Text(ToolTextId::kNothingWritten));
+    return false;
+}
+
+std::wstring BackupTool::PlaceText(const BackupItem& place) const
+{
+    const wchar_t* root = RegRootName(place.root);
+    std::wstring text = std::wstring(root ? root : L"?") + L"\\" + place.keyPath;
+    if (place.kind != BackupItem::Kind::Key)
+        text += L"  " + (place.valueName && place.valueName[0] ? ShownText(place.valueName) : Text(ToolTextId::kDefaultValue));
+    return text;
+}
+
+std::wstring BackupTool::SavedText(const SavedItem& saved) const
+{
+    if (saved.status == -3)
+        return Text(ToolTextId::kUnreadable);
+    if (saved.status != 1)
+        return Text(ToolTextId::kAbsent);
+    switch (saved.kind) {
+    case BackupItem::Kind::Dword:
+        return NumberText(saved.number);
+    case BackupItem::Kind::Text:
+        return ShownText(saved.text);
+    case BackupItem::Kind::Key:
+        return Text(ToolTextId::kKeyPresent);
+    }
+    return std::wstring();
+}
+
+std::wstring BackupTool::CurrentText(BackupItem::Kind kind, const CurrentState& now) const
+{
+    if (kind == BackupItem::Kind::Key)
+        return Text(now.present ? ToolTextId::kKeyPresent : ToolTextId::kAbsent);
+    if (now.status == 1)
+        return kind == BackupItem::Kind::Dword ? NumberText(now.number) : ShownText(now.text);
+    return Text(now.present ? ToolTextId::kUnreadable : ToolTextId::kAbsent);
+}
+
+std::wstring BackupTool::StepText(const RestoreStep& step) const
+{
+    const std::wstring place = PlaceText(step.place);
+    switch (step.action) {
+    case RestoreAction::kWriteDword:
+    case RestoreAction::kWriteText:
+        return Message(ToolTextId::kStepWrite, {place, SavedText(step.saved)});
+    case RestoreAction::kDeleteValue:
+        return Message(ToolTextId::kStepDeleteValue, {place});
+    case RestoreAction::kCreateKey:
+        return Message(ToolTextId::kStepCreateKey, {place});
+    case RestoreAction::kRemoveKey:
+        return Message(ToolTextId::kStepRemoveKey, {place});
+    case RestoreAction::kNone:
+    case RestoreAction::kLeave:
+        break;
+    }
+    return std::wstring();
+}
+
+}  // namespace
+
+SystemFacts RunningSystemFacts()
+{
+    SystemFacts facts;
+    QmLocale locale;
+    const CodePages pages = {locale.SystemOemCodePage(), locale.SystemAnsiCodePage(), locale.UserOemCodePage(),
+                             locale.UserAnsiCodePage()};
+    facts.language = LanguageVariantOf(pages);
+    QmSystem system;
+    facts.osCode = system.GetOsCode();
+    facts.ieMajorVersion = system.GetIeMajorVersion();
+    facts.servicePack = system.GetServicePackNumber();
+    return facts;
+}
+
+int RunBackupTool(const std::vector<std::wstring>& arguments, const SystemFacts& facts, ToolOutput& output)
+{
+    BackupTool tool(facts, output);
+    return tool.Run(arguments);
+}

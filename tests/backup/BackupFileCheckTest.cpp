@@ -1,0 +1,297 @@
+#include "backup/BackupFormat.h"
+#include "backup/BackupReader.h"
+#include "backup/BackupRestore.h"
+#include "backup/RegExport.h"
+#include "tests/backup/ToolFixture.h"
+
+#include "platform/QmFile.h"
+
+#include <functional>
+
+namespace {
+
+using testreg::Narrow;
+
+std::vector<std::wstring> Lines(const std::wstring& text)
+{
+    std::vector<std::wstring> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+std::wstring Join(const std::vector<std::wstring>& lines)
+{
+    std::wstring text;
+    for (const std::wstring& line : lines)
+        text += line + L"\n";
+    return text;
+}
+
+std::string Utf16Bytes(const std::wstring& text)
+{
+    return std::string("\xFF\xFE", 2) + std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    QmFile().WriteTextFile(path.c_str(), QmFile::kNoMark, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr);
+}
+
+// The desktop page's backup on Windows XP: 12 items, the first at line 9, item k's lines at
+// 9 + 4k to 12 + 4k, then </DataArea> at 57, the total at 58, the flag at 59, the end at 60.
+class DamagedFiles : public ToolTest {
+protected:
+    void SetUp() override
+    {
+        ToolTest::SetUp();
+        const BackupList places = Places(0);
+        Arrange(places, 0);
+        // Single-line texts, so that every item is four lines.
+        int index = 0;
+        for (const BackupItem& place : places.Items())
+            if (place.kind == BackupItem::Kind::Text)
+                testreg::SetString(RootKey(place.root), place.keyPath, place.valueName, L"t" + std::to_wstring(index++));
+        testreg::SetDword(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer",
+                          L"NoSaveSettings", 5);
+        QmWString text;
+        ASSERT_TRUE(BuildPageBackup(app_, 0, QmWString(L"2009_2_26_14_5_9"), text));
+        good_ = Lines(text.CStr());
+        ASSERT_EQ(60u, good_.size());
+        ASSERT_EQ(L"</DataArea>", good_[56]);
+        Arrange(places, 1);
+        changed_ = testreg::TakeSnapshot();
+    }
+
+    // Restores `bytes` as a file; expects the refusal to name `line` (0: no line) and the
+    // registry to be untouched.
+    void ExpectRefused(const std::string& bytes, int line, const char* what)
+    {
+        SCOPED_TRACE(what);
+        const std::wstring path = folder_.File(L"damaged.qmb");
+        WriteBytes(path, bytes);
+        EXPECT_EQ(kToolBadFile, Run({L"restore", path}));
+        if (line > 0) {
+            EXPECT_NE(std::wstring::npos, output_.err.find(L"第 " + std::to_wstring(line) + L" 行")) << Narrow(output_.err);
+        }
+        EXPECT_NE(std::wstring::npos, output_.err.find(L"未寫入任何值")) << Narrow(output_.err);
+        EXPECT_EQ(L"", output_.out);
+        EXPECT_EQ("", testreg::Differences(changed_, testreg::TakeSnapshot()));
+    }
+    void ExpectRefused(const std::vector<std::wstring>& lines, int line, const char* what)
+    {
+        ExpectRefused(Utf16Bytes(Join(lines)), line, what);
+    }
+
+    std::vector<std::wstring> good_;
+    testreg::Snapshot changed_;
+};
+
+TEST_F(DamagedFiles, TheUntouchedFileIsTaken)
+{
+    WriteBytes(folder_.File(L"good.qmb"), Utf16Bytes(Join(good_)));
+    EXPECT_EQ(kToolSuccess, Run({L"restore", folder_.File(L"good.qmb")})) << Narrow(output_.err);
+    EXPECT_NE("", testreg::Differences(changed_, testreg::TakeSnapshot()));
+}
+
+TEST_F(DamagedFiles, ATruncatedFileIsRefusedWhereverItEnds)
+{
+    for (size_t kept = 0; kept < good_.size(); ++kept) {
+        std::vector<std::wstring> lines(good_.begin(), good_.begin() + kept);
+        ExpectRefused(lines, static_cast<int>(kept) + 1, ("after line " + std::to_string(kept)).c_str());
+        // The same cut in the middle of the next line.
+        std::wstring text = Join(lines) + good_[kept].substr(0, good_[kept].size() / 2);
+        ExpectRefused(Utf16Bytes(text), static_cast<int>(kept) + 1, ("inside line " + std::to_string(kept + 1)).c_str());
+    }
+    // All lines but the final line feed.
+    const std::wstring whole = Join(good_);
+    ExpectRefused(Utf16Bytes(whole.substr(0, whole.size() - 1)), 60, "no final line feed");
+    ExpectRefused(std::string("\xFF\xFE", 2), 1, "only the mark");
+}
+
+TEST_F(DamagedFiles, EditedOrReorderedLinesAreRefusedByLine)
+{
+    // line  new content (line 0: append after the end)                     expected line
+    const struct {
+        const char* what;
+        int line;
+        const wchar_t* content;
+        int reported;
+    } kEdits[] = {
+        {"format version", 3, L"<BackupFile_Version>2.0</BackupFile_Version>", 3},
+        {"program version", 2, L"<Zentrak_Version>new</Zentrak_Version>", 2},
+        {"unknown system", 4, L"<System_Version>Windows 8</System_Version>", 4},
+        {"page out of range", 5, L"<Page_Index>9</Page_Index>", 5},
+        {"page and code disagree", 6, L"<Page_Name>SM</Page_Name>", 6},
+        {"impossible month", 7, L"<DateTime>2009_13_26_14_5_9</DateTime>", 7},
+        {"index skipped", 9, L"<DataIndex>1</DataIndex>", 9},
+        {"unknown kind", 10, L"<DataType>QWORD</DataType>", 10},
+        {"kind changed", 10, L"<DataType>SZ</DataType>", 10},
+        {"a status no item has", 11, L"<DataErrorCode>2</DataErrorCode>", 11},
+        {"status with a plus", 11, L"<DataErrorCode>+1</DataErrorCode>", 11},
+        {"seven digits", 12, L"<Data>0000005</Data>", 12},
+        {"missing value with data", 11, L"<DataErrorCode>-1</DataErrorCode>", 12},
+        {"line with a carriage return", 8, L"<DataArea>\r", 8},
+        {"total off by one", 58, L"<DataTotal>12</DataTotal>", 58},
+        {"incomplete flag", 59, L"<BackupFile_Flag>0</BackupFile_Flag>", 59},
+        {"text after the end", 0, L"<DataArea>", 61},
+    };
+    for (const auto& edit : kEdits) {
+        std::vector<std::wstring> lines = good_;
+        if (edit.line == 0)
+            lines.push_back(edit.content);
+        else
+            lines[static_cast<size_t>(edit.line - 1)] = edit.content;
+        ExpectRefused(lines, edit.reported, edit.what);
+    }
+
+    std::vector<std::vector<std::wstring>> items;
+    for (int k = 0; k < 12; ++k)
+        items.emplace_back(good_.begin() + 8 + 4 * k, good_.begin() + 12 + 4 * k);
+    // Items swapped: out of sequence.
+    std::vector<std::wstring> swapped = good_;
+    std::copy(items[1].begin(), items[1].end(), swapped.begin() + 8);
+    std::copy(items[0].begin(), items[0].end(), swapped.begin() + 12);
+    ExpectRefused(swapped, 9, "items swapped");
+    // Swapped and renumbered: a text item where the page has a number.
+    std::vector<std::wstring> renumbered = good_;
+    std::copy(items[9].begin() + 1, items[9].end(), renumbered.begin() + 8 + 4 * 8 + 1);
+    std::copy(items[8].begin() + 1, items[8].end(), renumbered.begin() + 8 + 4 * 9 + 1);
+    ExpectRefused(renumbered, 42, "items swapped and renumbered");
+    // Header lines swapped.
+    std::vector<std::wstring> header = good_;
+    std::swap(header[4], header[5]);
+    ExpectRefused(header, 5, "header lines swapped");
+    // An item left out.
+    std::vector<std::wstring> missing = good_;
+    missing.erase(missing.begin() + 8 + 4 * 5, missing.begin() + 12 + 4 * 5);
+    ExpectRefused(missing, 29, "item 5 left out");
+    // One item more, numbered and totalled as if it belonged there.
+    std::vector<std::wstring> extra = good_;
+    std::vector<std::wstring> more = items[11];
+    more[0] = L"<DataIndex>12</DataIndex>";
+    extra.insert(extra.begin() + 56, more.begin(), more.end());
+    extra[61] = L"<DataTotal>12</DataTotal>";
+    ExpectRefused(extra, 57, "an item more");
+}
+
+TEST_F(DamagedFiles, FilesOfOtherSystemsOrProgramsAreRefused)
+{
+    std::vector<std::wstring> seven = good_;
+    seven[3] = L"<System_Version>Windows 7</System_Version>";
+    ExpectRefused(seven, 4, "made on Windows 7");
+    EXPECT_NE(std::wstring::npos, output_.err.find(L"Windows 7")) << Narrow(output_.err);
+
+    // On Windows 7 the desktop page has no clock items: 10 items, so the 11th is one too many.
+    Use(Version{116, 8, 1});
+    ExpectRefused(seven, 9 + 4 * 10, "XP items on Windows 7");
+    Use(Version{108, 6, 2});
+
+    const std::wstring whole = Join(good_);
+    std::wstring crlf;
+    for (wchar_t c : whole)
+        crlf += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
+    ExpectRefused(Utf16Bytes(crlf), 1, "saved with CR LF");
+    std::string narrow;
+    for (wchar_t c : whole)
+        narrow += static_cast<char>(c < 0x80 ? c : '?');
+    ExpectRefused(narrow, 0, "no byte-order mark");
+    ExpectRefused(std::string(), 0, "an empty file");
+    ExpectRefused(Utf16Bytes(whole).substr(0, Utf16Bytes(whole).size() - 1), 0, "an odd number of bytes");
+    std::wstring withNull = whole;
+    withNull[withNull.find(L"00000005")] = L'\0';
+    ExpectRefused(Utf16Bytes(withNull), 12, "a null character");
+
+    EXPECT_EQ(kToolBadFile, Run({L"restore", folder_.File(L"none.qmb")}));
+    EXPECT_EQ(kToolBadFile, Run({L"export-reg", folder_.File(L"none.qmb"), folder_.File(L"out.reg")}));
+    EXPECT_FALSE(FileExists(folder_.File(L"out.reg")));
+}
+
+// A list of the program's own making: the key items of a page that has them, beside values.
+class KeysAndExports : public RegistryTest {
+protected:
+    static SavedItem Saved(BackupItem::Kind kind, int status, DWORD number = 0, const std::wstring& text = L"")
+    {
+        SavedItem saved;
+        saved.kind = kind;
+        saved.status = status;
+        saved.number = number;
+        saved.text = text;
+        return saved;
+    }
+};
+
+TEST_F(KeysAndExports, KeysAreMadeAndRemovedButNeverATree)
+{
+    const wchar_t* base = L"Software\\Zentrak\\NameSpace";
+    const std::wstring k1 = std::wstring(base) + L"\\{1}", k2 = std::wstring(base) + L"\\{2}",
+                       k3 = std::wstring(base) + L"\\{3}";
+    testreg::CreateKey(HKEY_CURRENT_USER, base);
+    testreg::SetString(HKEY_CURRENT_USER, k2, L"", L"added since");
+    testreg::CreateKey(HKEY_CURRENT_USER, k3 + L"\\Sub");
+    BackupList places;
+    places.AddKey(kRootCurrentUser, k1.c_str());
+    places.AddKey(kRootCurrentUser, k2.c_str());
+    places.AddKey(kRootCurrentUser, k3.c_str());
+    BackupFile file;
+    file.items = {Saved(BackupItem::Kind::Key, 1), Saved(BackupItem::Kind::Key, -1), Saved(BackupItem::Kind::Key, -1)};
+
+    std::vector<RestoreStep> steps = PlanRestore(places, file);
+    ASSERT_EQ(3u, steps.size());
+    EXPECT_EQ(RestoreAction::kCreateKey, steps[0].action);
+    EXPECT_EQ(RestoreAction::kRemoveKey, steps[1].action);
+    EXPECT_EQ(1, CarryOutRestore(steps));
+    EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, k1));
+    EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, k2));
+    EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, k3 + L"\\Sub")) << "a tree was deleted";
+    EXPECT_FALSE(steps[2].took);
+}
+
+TEST_F(KeysAndExports, ARegistryFileSaysWhatARestoreDoes)
+{
+    BackupList places;
+    places.AddDword(kRootCurrentUser, L"Control Panel\\Desktop", L"A");
+    places.AddDword(kRootCurrentUser, L"Control Panel\\Desktop", L"B");
+    places.AddText(kRootCurrentUser, L"Control Panel\\Desktop", L"");
+    places.AddText(kRootLocalMachine, L"Software\\Z", L"say \"hi\"");
+    places.AddText(kRootUsers, L".DEFAULT\\Z", L"Lines");
+    places.AddText(kRootClassesRoot, L"Z", L"Gone");
+    places.AddKey(kRootCurrentUser, L"Software\\Z\\{1}");
+    places.AddKey(kRootCurrentUser, L"Software\\Z\\{2}");
+    places.AddDword(kRootCurrentUser, L"Software\\Z", L"Unreadable");
+    BackupFile file;
+    file.items = {Saved(BackupItem::Kind::Dword, 1, 0xFFFFFFFFu),
+                  Saved(BackupItem::Kind::Dword, -1),
+                  Saved(BackupItem::Kind::Text, 1, 0, L"C:\\Path"),
+                  Saved(BackupItem::Kind::Text, 1, 0, L""),
+                  Saved(BackupItem::Kind::Text, 1, 0, L"a\nb"),
+                  Saved(BackupItem::Kind::Text, -1),
+                  Saved(BackupItem::Kind::Key, 1),
+                  Saved(BackupItem::Kind::Key, -1),
+                  Saved(BackupItem::Kind::Dword, -3)};
+    std::wstring text;
+    ASSERT_TRUE(BuildRegExport(places, file, text));
+    EXPECT_EQ(L"Windows Registry Editor Version 5.00\r\n"
+              L"\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"
+              L"\"A\"=dword:ffffffff\r\n\"B\"=-\r\n@=\"C:\\\\Path\"\r\n"
+              L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Z]\r\n\"say \\\"hi\\\"\"=\"\"\r\n"
+              L"\r\n[HKEY_USERS\\.DEFAULT\\Z]\r\n\"Lines\"=hex(1):61,00,0a,00,62,00,00,00\r\n"
+              L"\r\n[HKEY_CLASSES_ROOT\\Z]\r\n\"Gone\"=-\r\n"
+              L"\r\n[HKEY_CURRENT_USER\\Software\\Z\\{1}]\r\n"
+              L"\r\n[-HKEY_CURRENT_USER\\Software\\Z\\{2}]\r\n"
+              L"\r\n",
+              text);
+
+    // Long hex data continues over lines as the registry editor writes it.
+    file.items[4].text = std::wstring(30, L'x') + L"\n";
+    ASSERT_TRUE(BuildRegExport(places, file, text));
+    EXPECT_NE(std::wstring::npos, text.find(L"78,00,78,00,78,\\\r\n  00,78,00"));
+
+    ScratchFolder folder;
+    ASSERT_TRUE(WriteRegExport(folder.File(L"x.reg").c_str(), text));
+    EXPECT_EQ(Utf16Bytes(text), ReadFileBytes(folder.File(L"x.reg")));
+    EXPECT_FALSE(WriteRegExport(folder.File(L"no\\such\\folder.reg").c_str(), text));
+}
+
+}  // namespace
