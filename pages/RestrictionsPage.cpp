@@ -1,10 +1,210 @@
-// 禁止 page (page 3): not built yet; it places only the shared buttons.
+// Restrictions page (page 3, "禁止"): network and Internet-zone restrictions in one check
+// list, Explorer restrictions in another. The auto-complete row exists only with Internet
+// Explorer 6 and the Messenger row only on Windows XP; the rows after a missing one move up.
+// Compiled with a Big5 execution character set: labels and texts are Big5.
 #include "pages/Pages.h"
 
-#include "pages/PendingPage.h"
+#include "app/PageLayout.h"
+#include "app/QmThisApp.h"
+#include "model/CheckRows.h"
+#include "model/ShellTexts.h"
+#include "platform/QmCReg.h"
 
-int ShowRestrictionsPage(QmThisApp& app) { return ShowPendingPage(app); }
-int LayoutRestrictionsPage(QmThisApp& app, int width, int height) { return LayoutPendingPage(app, width, height); }
-int ReadRestrictionsPage(QmThisApp& app) { return ReadPendingPage(app); }
-int ApplyRestrictionsPage(QmThisApp& app) { return ApplyPendingPage(app); }
+namespace {
+
+#define IE_CONTROL_PANEL L"Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel"
+#define LANMAN_PARAMETERS L"SYSTEM\\CurrentControlSet\\Services\\lanmanserver\\parameters"
+#define NETWORK_CONNECTIONS L"SOFTWARE\\Policies\\Microsoft\\Windows\\Network Connections"
+#define USER_POLICIES L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"
+
+// Network list rows 0 to 13.
+// item  label  type  root  key  value  off  on
+const DwordToggle kNetworkToggles[] = {
+    {0, "停用網路下載", REG_DWORD, kRootCurrentUser, L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Zones\\3", L"1803", 0, 3},
+    {1, "禁止網站加入到任何區域", REG_DWORD, kRootCurrentUser, IE_CONTROL_PANEL, L"SecAddSites", 0, 1},
+    {2, "禁止使用存取設定", REG_DWORD, kRootCurrentUser, IE_CONTROL_PANEL, L"Accessibility", 0, 1},
+    {3, "禁止更改 Temporary Internet Files", REG_DWORD, kRootCurrentUser, IE_CONTROL_PANEL, L"Settings", 0, 1},
+    {4, "網上芳鄰隱藏 Active Directory 資料夾", REG_DWORD, kRootCurrentUser, L"Software\\Policies\\Microsoft\\Windows\\Directory UI", L"HideDirectoryFolder", 0, 1},
+    {5, "禁止匿名連接", REG_DWORD, kRootLocalMachine, L"SYSTEM\\CurrentControlSet\\Control\\Lsa", L"restrictanonymous", 0, 1},
+    {6, "禁用網路列印", REG_DWORD, kRootCurrentUser, L"SOFTWARE\\Policies\\Microsoft\\Windows NT\\Printers", L"DisableWebPrinting", 0, 1},
+    {7, "禁止自動共享工作站", REG_DWORD, kRootLocalMachine, LANMAN_PARAMETERS, L"AutoShareWks", 1, 0},
+    {8, "禁止自動共享伺服器", REG_DWORD, kRootLocalMachine, LANMAN_PARAMETERS, L"AutoShareServer", 1, 0},
+    {9, "禁止網上芳鄰共享最近開啟的檔案", REG_DWORD, kRootLocalMachine, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", L"NoRecentDocsNetHood", 0, 1},
+    {10, "禁止下載檔案時選擇儲存路徑", REG_DWORD, kRootCurrentUser, L"Software\\Policies\\Microsoft\\Internet Explorer\\Restrictions", L"NoSelectDownloadDir", 0, 1},
+    {11, "禁止使用網路連接共享", REG_DWORD, kRootLocalMachine, NETWORK_CONNECTIONS, L"NC_ShowShardAccessUI", 0, 1},
+    {12, "禁止修改進階 TCP/IP 設定", REG_DWORD, kRootLocalMachine, NETWORK_CONNECTIONS, L"NC_AllowAdvancedTCPIPConfig", 0, 1},
+    {13, "禁止使用鄰近電腦選項", REG_DWORD, kRootLocalMachine, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\policies\\Explorer", L"NoComputersNearMe", 0, 1},
+};
+// Rows 14 to 16: one value under two roots, the per-user record first.
+const DwordToggle kTwoRootToggles[] = {
+    {0, "禁止網上芳鄰顯示整個網路", REG_DWORD, kRootCurrentUser, L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Network", L"NoEntireNetwork", 0, 1},
+    {1, "禁止網上芳鄰顯示整個網路", REG_DWORD, kRootLocalMachine, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\policies\\Network", L"NoEntireNetwork", 0, 1},
+    {2, "禁止檔案總管顯示 [網路上的芳鄰]", REG_DWORD, kRootCurrentUser, USER_POLICIES, L"NoNetHood", 0, 1},
+    {3, "禁止檔案總管顯示 [網路上的芳鄰]", REG_DWORD, kRootLocalMachine, USER_POLICIES, L"NoNetHood", 0, 1},
+    {4, "禁止使用自動完成表單", REG_DWORD, kRootCurrentUser, IE_CONTROL_PANEL, L"FormSuggest", 0, 1},
+    {5, "禁止使用自動完成表單", REG_DWORD, kRootLocalMachine, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\policies\\Explorer", L"FormSuggest", 0, 1},
+};
+// Row 17. Hide Messenger is only ever deleted.
+const DwordToggle kMessenger[] = {
+    {0, "禁止使用 Windows Messenger", REG_DWORD, kRootLocalMachine, L"SOFTWARE\\Policies\\Microsoft\\Messenger\\Client", L"PreventRun", 0, 1},
+    {1, "禁止使用 Windows Messenger", REG_DWORD, kRootCurrentUser, L"SOFTWARE\\Microsoft\\Outlook Express", L"Hide Messenger", 0, 1},
+};
+// item  label  root  key
+const KeyToggle kMessengerKeys[] = {
+    {0, "禁止使用 Windows Messenger", kRootLocalMachine, L"SOFTWARE\\Policies\\Microsoft\\Messenger\\Client"},
+    {1, "禁止使用 Windows Messenger", kRootLocalMachine, L"Software\\Policies\\Microsoft\\Messenger"},
+};
+// Explorer list rows 0 to 4, and row 5.
+// item  label  type  root  key  value  off  on
+const DwordToggle kExplorerToggles[] = {
+    {0, "禁止放入光碟到光碟機後自動運行或播放", REG_DWORD, kRootCurrentUser, USER_POLICIES, L"NoDriveTypeAutoRun", 0x95, 0xB5},
+    {1, "禁止更改「資料夾選項」的檔案類型", REG_DWORD, kRootCurrentUser, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", L"NoFileAssociate", 0, 1},
+    {2, "完全徹底不顯示隱藏檔案", REG_DWORD, kRootCurrentUser, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced\\Folder\\Hidden\\ShowAll", L"Checkedvalue", 1, 0},
+    {3, "禁止記錄系統操作", REG_DWORD, kRootCurrentUser, USER_POLICIES, L"NoInstrumentation", 0, 1},
+    {4, "禁止記錄最近使用過的文件", REG_DWORD, kRootCurrentUser, USER_POLICIES, L"NoRecentDocsHistory", 0, 1},
+};
+const StringToggle kMediaPlayerUpgrade[] = {
+    {0, "禁止 Windows Media Player 自動更新", REG_SZ, kRootLocalMachine, L"Software\\Microsoft\\MediaPlayer\\PlayerUpgrade", L"EnableAutoUpgrade", "yes", "no"},
+};
+
+#undef IE_CONTROL_PANEL
+#undef LANMAN_PARAMETERS
+#undef NETWORK_CONNECTIONS
+#undef USER_POLICIES
+
+// Checking writes PreventRun alone. Clearing removes the Messenger settings one by one, and
+// then the two policy keys, each only when nothing else is left in it; every step runs
+// whatever the one before it did.
+void WriteMessengerRow(QmCReg& reg, int check)
+{
+    const DwordToggle& preventRun = kMessenger[0];
+    const DwordToggle& hideMessenger = kMessenger[1];
+    if (check == 1) {
+        reg.WriteDword(RootKey(preventRun.root), preventRun.keyPath, preventRun.valueName, preventRun.onValue);
+        return;
+    }
+    reg.DeleteValue(RootKey(hideMessenger.root), hideMessenger.keyPath, hideMessenger.valueName);
+    reg.DeleteValue(RootKey(preventRun.root), preventRun.keyPath, preventRun.valueName);
+    for (const KeyToggle& key : kMessengerKeys)
+        reg.DeleteKey(RootKey(key.root), key.keyPath);
+}
+
+const WhenCleared kOff = WhenCleared::WriteOff;
+const WhenCleared kDelete = WhenCleared::Delete;
+const RowRead kPlain = RowRead::AllOn;
+
+// text  936 text  image  read  values (written in order, with what clearing does)  [on  writer]
+const CheckRow kNetworkRows[] = {
+    {{950, "停用網路下載"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[0], kOff)}},
+    {{950, "禁止網站加入到任何區域"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[1], kOff)}},
+    {{950, "禁止使用存取設定"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[2], kOff)}},
+    {{950, "禁止更改 Temporary Internet Files"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[3], kOff)}},
+    {{950, "網上芳鄰隱藏 Active Directory 資料夾"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[4], kOff)}},
+    {{950, "禁止匿名連接"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[5], kDelete)}},
+    {{950, "禁用網路列印"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[6], kDelete)}},
+    {{950, "禁止自動共享工作站"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[7], kDelete)}},
+    {{950, "禁止自動共享伺服器"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[8], kDelete)}},
+    {{950, "禁止網上芳鄰共享最近開啟的檔案"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[9], kDelete)}},
+    {{950, "禁止下載檔案時選擇儲存路徑"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[10], kDelete)}},
+    {{950, "禁止使用網路連接共享"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[11], kDelete)}},
+    {{950, "禁止修改進階 TCP/IP 設定"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[12], kDelete)}},
+    {{950, "禁止使用鄰近電腦選項"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[13], kDelete)}},
+    {{950, "禁止網上芳鄰顯示整個網路"}, nullptr, 37, kPlain, {Dw(kTwoRootToggles[0], kOff), Dw(kTwoRootToggles[1], kOff)}},
+    {{950, "禁止檔案總管顯示 [網路上的芳鄰]"}, nullptr, 37, kPlain, {Dw(kTwoRootToggles[2], kDelete), Dw(kTwoRootToggles[3], kDelete)}},
+    {{950, "禁止使用自動完成表單"}, nullptr, 37, kPlain, {Dw(kTwoRootToggles[4], kDelete), Dw(kTwoRootToggles[5], kDelete)}, RowOn::Ie6},
+    {{950, "禁止使用 Windows Messenger"}, nullptr, 37, kPlain, {Dw(kMessenger[0])}, RowOn::Xp, WriteMessengerRow},
+};
+const CheckRow kExplorerRows[] = {
+    {{950, "禁止放入光碟到光碟機後自動運行或播放"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[0], kOff)}},
+    {{950, "禁止更改「資料夾選項」的檔案類型"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[1], kDelete)}},
+    {{950, "完全徹底不顯示隱藏檔案"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[2], kDelete)}},
+    {{950, "禁止記錄系統操作"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[3], kOff)}},
+    {{950, "禁止記錄最近使用過的文件"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[4], kDelete)}},
+    {{950, "禁止 Windows Media Player 自動更新"}, nullptr, 41, kPlain, {Sz(kMediaPlayerUpgrade[0])}},
+};
+
+struct ListOfPage {
+    int groupId;
+    int listId;
+    TitleId title;
+    CheckRowTable rows;
+};
+// group  list  title  rows
+const ListOfPage kLists[] = {
+    {kIdGroupMain, kIdListMain, kTitleNetworkRestrictions, RowsOf(kNetworkRows)},
+    {kIdGroupRight, kIdListRight, kTitleRestrictions, RowsOf(kExplorerRows)},
+};
+
+RowSystem SystemOf(const QmThisApp& app)
+{
+    return RowSystem{app.GetOsCode(), app.GetIeMajorVersion()};
+}
+
+bool HasControls(QmThisApp& app)
+{
+    if (!app.Button(kIdApplyButton) || !app.Combo(kIdPageList))
+        return false;
+    for (const ListOfPage& list : kLists)
+        if (!app.Button(list.groupId) || !app.ListView(list.listId))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+int ShowRestrictionsPage(QmThisApp& app)
+{
+    if (!HasControls(app))
+        return 0;
+    app.Combo(kIdPageList)->Enable(false);
+    const RowSystem system = SystemOf(app);
+    for (const ListOfPage& page : kLists) {
+        app.SetCaption(app.Button(page.groupId), Title(page.title));
+        QmListview* list = app.ListView(page.listId);
+        FillCheckRows(*list, page.rows, system, [&app, list](const CheckRow& row) {
+            app.InsertCheckRow(list, list->GetItemCount(), RowText(row), row.image);
+        });
+    }
+    return 1;
+}
+
+int LayoutRestrictionsPage(QmThisApp& app, int width, int height)
+{
+    if (!HasControls(app))
+        return -1;
+    PlaceListGroup(app, kIdGroupMain, kIdListMain, 4, kPageTop, LeftColumnWidth(width), height - 52);
+    PlaceListGroup(app, kIdGroupRight, kIdListRight, RightColumnX(width), kPageTop, RightColumnWidth(width),
+                   height - 52);
+    PlaceApplyButtons(app, width, height);
+    return 0;
+}
+
+int ReadRestrictionsPage(QmThisApp& app)
+{
+    if (!HasControls(app))
+        return -1;
+    const RowSystem system = SystemOf(app);
+    for (const ListOfPage& page : kLists)
+        ReadCheckRows(*app.ListView(page.listId), 0, page.rows, system);
+    for (const ListOfPage& page : kLists) {
+        QmListview* list = app.ListView(page.listId);
+        for (int i = 0; i < list->GetItemCount(); ++i)
+            list->UpdateItem(i);
+    }
+    return 1;
+}
+
+int ApplyRestrictionsPage(QmThisApp& app)
+{
+    if (!HasControls(app))
+        return -1;
+    return RunApplyFrame(app.Combo(kIdPageList), app.Button(kIdApplyButton), [&app] {
+        QmCReg reg;
+        const RowSystem system = SystemOf(app);
+        for (const ListOfPage& page : kLists)
+            ApplyCheckRows(reg, *app.ListView(page.listId), 0, page.rows, system);
+    });
+}
+
+// This page has no recommended settings.
 void RecommendRestrictionsPage(QmThisApp&) {}
