@@ -2,7 +2,6 @@
 
 #include "model/TweakRead.h"
 #include "platform/QmCReg.h"
-#include "ui/QmButton.h"
 #include "ui/QmCombo.h"
 
 #include <cstdio>
@@ -134,15 +133,15 @@ int ReadChoice(const ValueSlot& value, const ChoiceList& list)
     return FindChoice(list, number);
 }
 
-void ShowChoice(QmButton& check, QmCombo& combo, int position)
+void PlaceChoiceCombo(QmCombo& combo, int x, int y, int width)
 {
-    if (position >= 0) {
-        check.SetChecked();
-        combo.SetCurSel(position);
-    } else {
-        check.SetUnchecked();
-        combo.SetCurSel(-1);
-    }
+    // Every page gives these combo boxes the same drop height, so the width alone tells a
+    // box that needs sizing.
+    const int dropHeight = 100;
+    if (combo.GetSize().cx == width)
+        combo.MoveTo(x, y);
+    else
+        combo.Move(x, y, width, dropHeight);
 }
 
 void WriteChoice(QmCReg& reg, const ValueSlot& value, const ChoiceList& list, int selection)

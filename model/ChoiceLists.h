@@ -92,12 +92,14 @@ void ForEachChoice(const ChoiceList& list, Visit&& visit)
             visit(static_cast<const TextRecord&>(text), number);
 }
 
-// --- Pairs of a check box and a combo box ---------------------------------------------------
+// --- Pairs of a check box and a combo box (ShowChoice of ChoiceRows.h shows a read) ---------
 
 // The position a DWORD value stands for; -1 when it cannot be read as a DWORD or is no choice.
 int ReadChoice(const ValueSlot& value, const ChoiceList& list);
-// A read position into the pair: checked with that selection, or cleared with none.
-void ShowChoice(QmButton& check, QmCombo& combo, int position);
+// Places a pair's combo box with the drop height every page gives it (100). Setting a combo
+// box's size makes Wine lay its list out again, which costs many times a plain move: a box
+// that has the width already only moves, keeping its drop height.
+void PlaceChoiceCombo(QmCombo& combo, int x, int y, int width);
 // Writes the number of choice `selection` to `value`; nothing for no selection (-1) or a
 // position the list does not have.
 void WriteChoice(QmCReg& reg, const ValueSlot& value, const ChoiceList& list, int selection);

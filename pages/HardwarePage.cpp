@@ -6,6 +6,7 @@
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
 #include "model/ChoiceLists.h"
+#include "model/ChoiceRows.h"
 #include "model/CheckListRefill.h"
 #include "model/GroupRows.h"
 #include "model/RedrawPause.h"
@@ -325,11 +326,9 @@ int ShowHardwarePage(QmThisApp& app)
     for (const ChoicePair& pair : kPairs) {
         QmButton* check = app.Button(pair.checkId);
         QmCombo* combo = app.Combo(pair.comboId);
-        check->SetUnchecked();
-        app.SetCaption(check, pair.caption);
         RedrawPause pause(*combo);
-        combo->SetCurSel(-1);
-        combo->ResetContent();
+        ResetChoice(*check, *combo);
+        app.SetCaption(check, pair.caption);
         ForEachChoice(pair.choices, [&](const TextRecord& text, uint32_t) { app.AddComboText(combo, text); });
     }
     app.SetCaption(app.Button(kIdGroupRight), Title(kTitleMouse));
@@ -357,7 +356,7 @@ int LayoutHardwarePage(QmThisApp& app, int width, int height)
         Place(app, pair.checkId, list.x, y, list.width / 2 + 10, kPairRowHeight);
         // Right-aligned with the list: x = left width - 54 - list width / 4.
         const int comboWidth = list.width / 4 + 50;
-        Place(app, pair.comboId, list.x + list.width - comboWidth, y, comboWidth, 100);
+        PlaceChoiceCombo(*app.Combo(pair.comboId), list.x + list.width - comboWidth, y, comboWidth);
         y += kPairRowStep;
     }
     PlaceListGroup(app, kIdGroupRight, kIdListRight, RightColumnX(width), kPageTop, RightColumnWidth(width),

@@ -7,6 +7,7 @@
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
 #include "model/ChoiceLists.h"
+#include "model/ChoiceRows.h"
 #include "model/RedrawPause.h"
 #include "model/ShellTexts.h"
 #include "model/TweakWrite.h"
@@ -198,7 +199,7 @@ void DeleteValue(QmCReg& reg, const ValueSlot& value)
 void ApplyPair(QmThisApp& app, QmCReg& reg, const NetworkPair& pair)
 {
     const ValueSlot* values = pair.values;
-    if (app.Button(pair.checkId)->GetCheck() != BST_CHECKED) {
+    if (BoxCheck(*app.Button(pair.checkId)) != 1) {
         if (pair.rule != PairRule::SameInBoth)
             DeleteValue(reg, values[0]);
         if (pair.rule == PairRule::Timeouts)
@@ -226,11 +227,9 @@ int ShowNetwork2Page(QmThisApp& app)
     for (const NetworkPair& pair : kPairs) {
         QmButton* check = app.Button(pair.checkId);
         QmCombo* combo = app.Combo(pair.comboId);
-        check->SetUnchecked();
-        app.SetCaption(check, pair.caption);
         RedrawPause pause(*combo);
-        combo->SetCurSel(-1);
-        combo->ResetContent();
+        ResetChoice(*check, *combo);
+        app.SetCaption(check, pair.caption);
         ForEachChoice(pair.choices, [&](const TextRecord& text, uint32_t) { app.AddComboText(combo, text); });
     }
     return 1;
@@ -256,7 +255,7 @@ int LayoutNetwork2Page(QmThisApp& app, int width, int height)
         const Box& column = columns[i < kLeftColumnRows ? 0 : 1];
         const int y = rowTop + (i < kLeftColumnRows ? i : i - kLeftColumnRows) * 24;
         Place(app, kPairs[i].checkId, column.x, y, checkWidth, 20);
-        Place(app, kPairs[i].comboId, column.x + checkWidth, y, column.width - checkWidth, 100);
+        PlaceChoiceCombo(*app.Combo(kPairs[i].comboId), column.x + checkWidth, y, column.width - checkWidth);
     }
     PlaceApplyButtons(app, width, height);
     return 0;
