@@ -77,10 +77,11 @@ Result RunIn(const std::wstring& folder, const std::wstring& commandLine)
     PROCESS_INFORMATION info = {};
     std::wstring line = commandLine;
     const BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &info);
+    const DWORD startError = GetLastError();
     CloseHandle(out);
     CloseHandle(err);
     if (!started) {
-        ADD_FAILURE() << "cannot start " << Narrow(commandLine);
+        ADD_FAILURE() << "cannot start " << Narrow(commandLine) << ": error " << startError;
         return result;
     }
     CloseHandle(info.hThread);
