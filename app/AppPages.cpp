@@ -121,10 +121,6 @@ int QmThisApp::LayoutPage()
     const int page = CurrentPage();
     if (page < 0 || page >= kPageCount)
         return -1;
-    // Every control moves: the window is drawn once, afterwards, not after each move.
-    const bool drawn = IsVisible();
-    if (drawn)
-        Send(WM_SETREDRAW, FALSE);
     ParkAllControls();
     LayoutTopRow(clientWidth_, clientHeight_);
     int result = -1;
@@ -133,10 +129,6 @@ int QmThisApp::LayoutPage()
     else if (pages_)
         result = pages_[page].layout(*this, clientWidth_, clientHeight_);
     ShowAllControls();
-    if (drawn) {
-        Send(WM_SETREDRAW, TRUE);
-        RedrawWindow(Handle(), nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-    }
     return result;
 }
 
@@ -163,9 +155,13 @@ void QmThisApp::RecommendPage()
 
 void QmThisApp::ParkAllControls()
 {
-    for (int id = kFirstId; id < kFirstId + kIdCount; ++id)
-        if (QmWndBase* control = Control(id))
+    // The shared top row is on every page; a control parked already stays where it is.
+    for (int id = kFirstId; id < kFirstId + kIdCount; ++id) {
+        QmWndBase* control = Control(id);
+        if (control && id != kIdPageList && id != kIdProgramList && id != kIdUpdateButton &&
+            control->GetPositionInParent().x != kParkedX)
             control->MoveTo(kParkedX, 0);
+    }
 }
 
 void QmThisApp::ShowAllControls()
@@ -177,6 +173,11 @@ void QmThisApp::ShowAllControls()
 
 void QmThisApp::LayoutTopRow(int width, int height)
 {
+    // Only a new client size moves the top row.
+    if (width == topRowWidth_ && height == topRowHeight_)
+        return;
+    topRowWidth_ = width;
+    topRowHeight_ = height;
     const Box boxes[] = {PageListBox(width, height), ProgramListBox(width, height), UpdateButtonBox(width, height)};
     const int ids[] = {kIdPageList, kIdProgramList, kIdUpdateButton};
     for (int i = 0; i < 3; ++i)

@@ -233,6 +233,8 @@ private:
     int applyPending_ = 1;  // cleared before every page apply; nothing reads it
     int clientWidth_ = 0;
     int clientHeight_ = 0;
+    int topRowWidth_ = -1;  // the client size the top row was last placed for
+    int topRowHeight_ = -1;
     QmWString windowsDriveRoot_;
     QmLog log_;
 
