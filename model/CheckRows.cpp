@@ -1,5 +1,6 @@
 #include "model/CheckRows.h"
 
+#include "model/BackupList.h"
 #include "model/TweakRead.h"
 #include "platform/QmCReg.h"
 #include "ui/QmListview.h"
@@ -96,4 +97,22 @@ int ApplyCheckRows(QmCReg& reg, const QmListview& list, int firstItem, const Che
         ++item;
     }
     return item;
+}
+
+void AddRowBackup(BackupList& items, const CheckRow& row)
+{
+    const int count = ValueCount(row);
+    for (int i = 0; i < count; ++i) {
+        if (row.values[i].text)
+            items.AddText(*row.values[i].text);
+        else
+            items.AddDword(*row.values[i].number);
+    }
+}
+
+void AddCheckRowBackups(BackupList& items, const CheckRowTable& table, const RowSystem& system)
+{
+    for (int i = 0; i < table.count; ++i)
+        if (RowBelongs(table.rows[i], system))
+            AddRowBackup(items, table.rows[i]);
 }

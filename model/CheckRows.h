@@ -1,7 +1,7 @@
 // Check-list rows as tables: each row's text and picture, the systems it belongs on, the
 // values behind it, how they read as checked and what checking or clearing writes. A row that
 // does not belong on the running system takes no number, and the rows after it move up; show,
-// read and apply walk the same table, so they always number the rows alike.
+// read, apply and backup walk the same table, so they always number the rows alike.
 #pragma once
 
 #include "model/CheckListRefill.h"
@@ -10,6 +10,7 @@
 #include "model/TweakWrite.h"
 #include "ui/QmListview.h"
 
+class BackupList;
 class QmCReg;
 
 // The facts that decide whether a row is shown.
@@ -91,3 +92,9 @@ int ReadCheckRows(QmListview& list, int firstItem, const CheckRowTable& table, c
 // Writes every such row by its check state; returns the number after the last row.
 int ApplyCheckRows(QmCReg& reg, const QmListview& list, int firstItem, const CheckRowTable& table,
                    const RowSystem& system);
+
+// Adds the values behind `row` to a backup, in the row's own order: the values it reads and
+// writes (a row with its own writer may save more; its page adds those).
+void AddRowBackup(BackupList& items, const CheckRow& row);
+// The same for every row of `table` that belongs on `system`, in row order.
+void AddCheckRowBackups(BackupList& items, const CheckRowTable& table, const RowSystem& system);

@@ -243,6 +243,19 @@ void ApplyToggles(QmThisApp& app, QmCReg& reg, QmListview& list, const ToggleRow
     }
 }
 
+void AddToggleBackups(const QmThisApp& app, BackupList& items, const ToggleRow* rows, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const ToggleRow& row = rows[i];
+        if (!RowShown(app, row))
+            continue;
+        if (row.text)
+            items.AddText(*row.text);
+        for (int value = 0; value < row.valueCount; ++value)
+            items.AddDword(row.values[value]);
+    }
+}
+
 void ApplyPair(QmThisApp& app, QmCReg& reg, const ChoicePair& pair)
 {
     const ValueSlot& value = *pair.value;
@@ -411,4 +424,19 @@ void RecommendHardwarePage(QmThisApp& app)
     for (int row : {0, 1, 2})
         hardware->CheckItem(row);
     hardware->UncheckItem(kUsbRow);
+}
+
+void HardwareBackupItems(const QmThisApp& app, BackupList& items)
+{
+    AddToggleBackups(app, items, kHardwareRows, CountOf(kHardwareRows));
+    for (const ChoicePair& pair : kPairs)
+        items.AddDword(*pair.value);
+    AddToggleBackups(app, items, kMouseToggleRows, CountOf(kMouseToggleRows));
+    for (const HandlerRow& row : kHandlerRows)
+        items.AddText(*row.handler);
+    // Each shell entry's command, then the menu text the row is read by.
+    for (const ShellRow& row : kShellRows) {
+        items.AddText(*row.command);
+        items.AddText(row.key->root, row.key->keyPath, L"");
+    }
 }

@@ -216,10 +216,10 @@ bool IconRowShown(const QmThisApp& app, Shown shown)
     return false;
 }
 
-// One row of the page as show, read and apply see it: a namespace key or a desktop icon's
-// two values.
+// One row of the page as show, read, apply and backup see it: a namespace key or a desktop
+// icon's two values. The list is named by its id, so a backup walks the rows without windows.
 struct PageRow {
-    QmListview* list;
+    int listId;
     int index;
     TextPair text;
     int image;
@@ -230,32 +230,31 @@ struct PageRow {
 
 // Calls `visit` for every row of the current edition in page order: the desktop list's
 // namespace rows, its desktop-icon rows, then the My Computer list's namespace rows. Show,
-// read and apply all walk the page through here, so they always agree on its rows.
+// read, apply and backup all walk the page through here, so they always agree on its rows.
 template <class Visit>
-void ForEachRow(QmThisApp& app, Visit&& visit)
+void ForEachRow(const QmThisApp& app, Visit&& visit)
 {
     const Edition* edition = EditionOf(app);
     if (!edition)
         return;
-    QmListview* desktop = app.ListView(kIdListMain);
-    QmListview* computer = app.ListView(kIdListRight);
-    for (QmListview* list : {desktop, computer}) {
-        const KeyToggle* keys = list == desktop ? edition->desktop : edition->computer;
+    for (int listId : {kIdListMain, kIdListRight}) {
+        const bool desktop = listId == kIdListMain;
+        const KeyToggle* keys = desktop ? edition->desktop : edition->computer;
         int index = 0;
         for (int i = 0; i < CountOf(kNamespaceRows); ++i) {
             const NamespaceRow& row = kNamespaceRows[i];
             if (row.xpOnly && !app.IsXp())
                 continue;
-            const bool ownText = list == desktop && app.IsXp() && i == kStartMenuFolderRow;
+            const bool ownText = desktop && app.IsXp() && i == kStartMenuFolderRow;
             const TextPair text = ownText ? kStartMenuFolderXpDesktop.Pair() : row.text.Pair();
-            visit(PageRow{list, index, text, row.image, &keys[index], nullptr, WhenCleared::Leave});
+            visit(PageRow{listId, index, text, row.image, &keys[index], nullptr, WhenCleared::Leave});
             ++index;
         }
-        if (list != desktop)
+        if (!desktop)
             continue;
         for (const DesktopIconRow& row : kDesktopIconRows)
             if (IconRowShown(app, row.shown))
-                visit(PageRow{list, index++, row.text.Pair(), row.image, nullptr, row.values, row.cleared});
+                visit(PageRow{listId, index++, row.text.Pair(), row.image, nullptr, row.values, row.cleared});
     }
 }
 
@@ -277,7 +276,9 @@ int ShowIconsPage(QmThisApp& app)
     app.SetCaption(app.Button(kIdGroupMain), Title(kTitleDesktopIcons));
     app.SetCaption(app.Button(kIdGroupRight), Title(kTitleMyComputerIcons));
     const CheckListRefill desktop(*app.ListView(kIdListMain)), computer(*app.ListView(kIdListRight));
-    ForEachRow(app, [&app](const PageRow& row) { app.InsertCheckRow(row.list, row.index, row.text, row.image); });
+    ForEachRow(app, [&app](const PageRow& row) {
+        app.InsertCheckRow(app.ListView(row.listId), row.index, row.text, row.image);
+    });
     return 1;
 }
 
@@ -298,17 +299,18 @@ int ReadIconsPage(QmThisApp& app)
 {
     if (!HasControls(app))
         return -1;
-    ForEachRow(app, [](const PageRow& row) {
+    ForEachRow(app, [&app](const PageRow& row) {
+        QmListview& list = *app.ListView(row.listId);
         if (row.key) {
             int exists = 0;
             ReadKeyExists(exists, row.key->root, row.key->keyPath);
             if (exists)
-                row.list->CheckItem(row.index);
+                list.CheckItem(row.index);
             else
-                row.list->UncheckItem(row.index);
+                list.UncheckItem(row.index);
         } else {
             const DwordToggle* values[kIconValueCount] = {&row.values[0], &row.values[1]};
-            ReadDwordsCheck(*row.list, row.index, values, kIconValueCount);
+            ReadDwordsCheck(list, row.index, values, kIconValueCount);
         }
     });
     for (QmListview* list : {app.ListView(kIdListMain), app.ListView(kIdListRight)})
@@ -323,8 +325,8 @@ int ApplyIconsPage(QmThisApp& app)
         return -1;
     return RunApplyFrame(app.Combo(kIdPageList), app.Button(kIdApplyButton), [&app] {
         QmCReg reg;
-        ForEachRow(app, [&reg](const PageRow& row) {
-            const int check = row.list->GetItemCheck(row.index);
+        ForEachRow(app, [&app, &reg](const PageRow& row) {
+            const int check = app.ListView(row.listId)->GetItemCheck(row.index);
             if (row.key) {
                 // DeleteKey leaves a namespace key that carries values (a default value) alone.
                 ApplyKeyToggle(reg, *row.key, check, KeyRemoval::DeleteKey);
@@ -337,3 +339,15 @@ int ApplyIconsPage(QmThisApp& app)
 }
 
 void RecommendIconsPage(QmThisApp&) {}
+
+void IconsBackupItems(const QmThisApp& app, BackupList& items)
+{
+    ForEachRow(app, [&items](const PageRow& row) {
+        if (row.values) {
+            for (int i = 0; i < kIconValueCount; ++i)
+                items.AddDword(row.values[i]);
+        } else {
+            items.AddKey(*row.key);
+        }
+    });
+}

@@ -169,9 +169,10 @@ const Captions& CaptionsFor(int ieVersion)
     return kCaptions[last];
 }
 
-// One row as show, read and apply see it.
+// One row as show, read, apply and backup see it. The list is named by its id, so a backup
+// walks the rows without windows.
 struct PageRow {
-    QmListview* list;
+    int listId;
     int index;
     int image;
     const DwordToggle& record;
@@ -179,23 +180,22 @@ struct PageRow {
 };
 
 // Calls `visit` for every row of the installed version in page order: the common rows, the
-// version's own block, then the restrictions. Show, read and apply all walk the page through
-// here, so they always agree on its rows.
+// version's own block, then the restrictions. Show, read, apply and backup all walk the page
+// through here, so they always agree on its rows.
 template <class Visit>
-void ForEachRow(QmThisApp& app, Visit&& visit)
+void ForEachRow(const QmThisApp& app, Visit&& visit)
 {
-    QmListview* list = nullptr;
+    int listId = 0;
     int index = 0;
     for (const Block& block : kBlocks) {
         if (block.ieVersion != 0 && block.ieVersion != app.GetIeMajorVersion())
             continue;
-        QmListview* blockList = app.ListView(block.listId);
-        if (blockList != list) {
-            list = blockList;
+        if (block.listId != listId) {
+            listId = block.listId;
             index = 0;
         }
         for (int i = 0; i < block.count; ++i)
-            visit(PageRow{list, index++, block.image, block.records[i], block.rows[i]});
+            visit(PageRow{listId, index++, block.image, block.records[i], block.rows[i]});
     }
 }
 
@@ -217,7 +217,7 @@ int ShowInternetExplorerPage(QmThisApp& app)
     app.SetCaption(app.Button(kIdGroupRight), captions.restrictions);
     const CheckListRefill options(*app.ListView(kIdListMain)), restrictions(*app.ListView(kIdListRight));
     ForEachRow(app, [&app](const PageRow& row) {
-        app.InsertCheckRow(row.list, row.index, row.rule.text.Pair(), row.image);
+        app.InsertCheckRow(app.ListView(row.listId), row.index, row.rule.text.Pair(), row.image);
     });
     return 1;
 }
@@ -239,11 +239,12 @@ int ReadInternetExplorerPage(QmThisApp& app)
 {
     if (!HasControls(app))
         return -1;
-    ForEachRow(app, [](const PageRow& row) {
+    ForEachRow(app, [&app](const PageRow& row) {
+        QmListview& list = *app.ListView(row.listId);
         if (row.rule.missingShowsChecked)
-            ReadDwordCheckDefaultOn(*row.list, row.index, row.record);
+            ReadDwordCheckDefaultOn(list, row.index, row.record);
         else
-            ReadDwordCheck(*row.list, row.index, row.record);
+            ReadDwordCheck(list, row.index, row.record);
     });
     for (QmListview* list : {app.ListView(kIdListMain), app.ListView(kIdListRight)})
         for (int i = 0; i < list->GetItemCount(); ++i)
@@ -257,10 +258,15 @@ int ApplyInternetExplorerPage(QmThisApp& app)
         return -1;
     return RunApplyFrame(app.Combo(kIdPageList), app.Button(kIdApplyButton), [&app] {
         QmCReg reg;
-        ForEachRow(app, [&reg](const PageRow& row) {
-            ApplyDwordToggle(reg, row.record, row.list->GetItemCheck(row.index), row.rule.cleared);
+        ForEachRow(app, [&app, &reg](const PageRow& row) {
+            ApplyDwordToggle(reg, row.record, app.ListView(row.listId)->GetItemCheck(row.index), row.rule.cleared);
         });
     });
 }
 
 void RecommendInternetExplorerPage(QmThisApp&) {}
+
+void InternetExplorerBackupItems(const QmThisApp& app, BackupList& items)
+{
+    ForEachRow(app, [&items](const PageRow& row) { items.AddDword(row.record); });
+}

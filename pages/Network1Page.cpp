@@ -165,3 +165,11 @@ void RecommendNetwork1Page(QmThisApp& app)
     for (int row : {1, 3, 9, 10})
         list->UncheckItem(row);
 }
+
+void Network1BackupItems(const QmThisApp& app, BackupList& items)
+{
+    for (const TweakRow& row : kRows)
+        if (RowShown(app, row))
+            for (int i = 0; i < row.valueCount; ++i)
+                items.AddDword(row.values[i]);
+}

@@ -191,6 +191,12 @@ int ReadPair(const NetworkPair& pair)
     return ReadChoice(pair.values[1], pair.choices) == first ? first : -1;
 }
 
+// One value, or the pair's two.
+int ValueCount(const NetworkPair& pair)
+{
+    return pair.rule == PairRule::OneValue ? 1 : 2;
+}
+
 void DeleteValue(QmCReg& reg, const ValueSlot& value)
 {
     reg.DeleteValue(RootKey(value.root), value.keyPath, value.valueName);
@@ -289,4 +295,11 @@ void RecommendNetwork2Page(QmThisApp& app)
         if (QmCombo* combo = app.Combo(row.comboId))
             combo->SetCurSel(row.selection);
     }
+}
+
+void Network2BackupItems(const QmThisApp&, BackupList& items)
+{
+    for (const NetworkPair& pair : kPairs)
+        for (int i = 0; i < ValueCount(pair); ++i)
+            items.AddDword(pair.values[i]);
 }

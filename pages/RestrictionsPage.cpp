@@ -208,3 +208,17 @@ int ApplyRestrictionsPage(QmThisApp& app)
 
 // This page has no recommended settings.
 void RecommendRestrictionsPage(QmThisApp&) {}
+
+void RestrictionsBackupItems(const QmThisApp& app, BackupList& items)
+{
+    const RowSystem system = SystemOf(app);
+    for (const CheckRow& row : kNetworkRows) {
+        if (!RowBelongs(row, system))
+            continue;
+        AddRowBackup(items, row);
+        // The Messenger row only ever deletes Hide Messenger, but a backup saves it with PreventRun.
+        if (row.write == WriteMessengerRow)
+            items.AddDword(kMessenger[1]);
+    }
+    AddCheckRowBackups(items, RowsOf(kExplorerRows), system);
+}

@@ -440,3 +440,14 @@ void RecommendStartMenuPage(QmThisApp& app)
     app.Button(kLargeIcons)->SetUnchecked();
     app.Button(kSmallIcons)->SetChecked();
 }
+
+void StartMenuBackupItems(const QmThisApp& app, BackupList& items)
+{
+    AddCheckRowBackups(items, RowsFor(app), SystemOf(app));
+    for (const FolderRow& row : kFolderRows)
+        items.AddDword(FolderValue(app, row));
+    for (const DwordToggle& record : kAdministrativeTools)
+        items.AddDword(record);
+    items.AddText(kMenuDelay[0]);
+    items.AddDword(kIconSize[0]);
+}

@@ -349,3 +349,19 @@ void RecommendSystemPage(QmThisApp& app)
             app.Combo(setting[2])->SetCurSel(setting[3]);
     }
 }
+
+void SystemBackupItems(const QmThisApp& app, BackupList& items)
+{
+    const RowSystem system = SystemOf(app);
+    AddCheckRowBackups(items, RowsOf(kSystemRows), system);
+    AddCheckRowBackups(items, RowsOf(kAppearanceRows), system);
+    if (app.IsXp())
+        items.AddDword(kThumbnailSize[0]);
+    for (const ChoiceSetting& choice : kChoices)
+        for (int i = 0; i < choice.placeCount; ++i) {
+            if (choice.numbers)
+                items.AddDword(choice.places[i]);
+            else
+                items.AddText(choice.places[i]);
+        }
+}
