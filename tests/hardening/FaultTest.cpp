@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cwctype>
 #include <mutex>
 #include <set>
 #include <string>
@@ -197,6 +198,33 @@ TEST_F(BadEnvironment, ACurrentFolderThatTakesNoFilesLosesTheLogAndBackupsQuietl
     ASSERT_EQ(0, Apply());
     EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer",
                              L"NoSaveSettings").IsDword(0));
+}
+
+// The commands of the WordPad and IE entries start with the Windows folder's drive. Without
+// that folder they must still name a whole path: a command without a drive would be looked
+// for relative to whatever folder the shell runs it in.
+TEST_F(BadEnvironment, WithoutTheWindowsFolderTheShellEntriesStillNameAWholePath)
+{
+    StartApp(kWin7);
+    App().windowsFolderMissing = true;
+    ShowPage(kPageHardware);
+    for (int row : {4, 5, 6})
+        SetCheck(kIdListRight, row, true);
+    ASSERT_EQ(0, Apply());
+    const struct {
+        const wchar_t* key;
+        const wchar_t* program;
+    } entries[] = {
+        {L"SOFTWARE\\Classes\\*\\shell\\OpenInWordPad\\command", L":\\Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\""},
+        {L"SOFTWARE\\Classes\\*\\shell\\OpenInWeb\\command", L":\\Program Files\\Internet Explorer\\iexplore.exe \"%1\""},
+    };
+    for (const auto& entry : entries) {
+        const std::wstring command = testreg::Get(HKEY_LOCAL_MACHINE, entry.key, L"").Text();
+        EXPECT_TRUE(!command.empty() && iswalpha(command[0]) && command.substr(1) == entry.program)
+            << testreg::Narrow(command);
+    }
+    for (int row : {4, 5, 6})
+        EXPECT_EQ(1, Check(kIdListRight, row)) << row;
 }
 
 }  // namespace
