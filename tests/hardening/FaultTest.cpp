@@ -2,6 +2,7 @@
 // environment: a user without administrator rights applies every page, values vanish while
 // a page reads them, the current folder takes no files and the Windows folder cannot be had.
 #include "backup/Backup.h"
+#include "tests/hardening/BadEnvironment.h"
 #include "tests/hardening/ControlStates.h"
 #include "tests/hardening/HardeningFixture.h"
 #include "tests/support/RegistryFacts.h"
@@ -145,23 +146,6 @@ TEST_P(VanishingValues, EveryPageShowsThemMissing)
 INSTANTIATE_TEST_SUITE_P(Systems, VanishingValues, ::testing::Range(0, 3), SystemName);
 
 // ---- A hostile environment ----------------------------------------------------------------
-
-// A folder in which nothing can be created, not even by an administrator: under Wine the
-// Unix /sys refuses (access denied), and /proc (not found). Empty when neither does.
-std::wstring FolderThatTakesNoFiles()
-{
-    for (const wchar_t* folder : {L"Z:\\sys", L"Z:\\proc"}) {
-        const std::wstring probe = std::wstring(folder) + L"\\zentrak-probe";
-        HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE && !CreateDirectoryW(probe.c_str(), nullptr))
-            return folder;
-        if (file != INVALID_HANDLE_VALUE) {
-            CloseHandle(file);
-            DeleteFileW(probe.c_str());
-        }
-    }
-    return std::wstring();
-}
 
 class BadEnvironment : public AppTest {
 protected:

@@ -1,9 +1,10 @@
 #include "tests/hardening/HardeningFixture.h"
 
 #include "tests/hardening/ControlStates.h"
+#include "model/BackupList.h"
 #include "model/TweakRecord.h"
+#include "pages/Pages.h"
 
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -57,18 +58,20 @@ const PagesPlaces& HardeningTest::PlacesOn(int system)
             for (int page = 0; page < kTweakPageCount; ++page) {
                 ClearRegistry();
                 PagePlaces& places = learnt[s][page];
-                auto record = [&places](const std::function<void()>& step) {
-                    RegistryInterceptor registry;
-                    step();
-                    places.AddCalls(registry.Calls());
-                };
                 ShowAndRead(page);
-                record([this] { Reread(); });
                 // Written data read back takes the reads down every branch: a second value
                 // is only read when the first one matched.
-                for (bool on : {true, false}) {
-                    SetAll(on);
-                    record([this] { Apply(); });
+                for (int step = 0; step < 3; ++step) {
+                    if (step > 0) {
+                        SetAll(step == 1);
+                        RegistryInterceptor registry;
+                        EXPECT_EQ(0, App().ApplyPage(Window()));
+                        App().WaitForReadWorker();
+                        places.AddWrites(registry.Calls());
+                    }
+                    RegistryInterceptor registry;
+                    Reread();
+                    places.AddReads(registry.Calls());
                 }
             }
             ClearRegistry();
@@ -87,12 +90,26 @@ PagePlaces HardeningTest::Records(int page)
         records.readKeys.insert(places.readKeys.begin(), places.readKeys.end());
         records.readValues.insert(places.readValues.begin(), places.readValues.end());
     }
+    // What the page backs up on this system is its own as well.
+    BackupList items;
+    kTweakPageBackups[page](App(), items);
+    for (const BackupItem& item : items.Items()) {
+        if (item.kind == BackupItem::Kind::Key)
+            records.writtenKeys.insert(KeyPlace(RootKey(item.root), item.keyPath));
+        else
+            records.writtenValues.insert(ValuePlace(RootKey(item.root), item.keyPath, item.valueName));
+    }
     AddKnownWrites(page, records);
     return records;
 }
 
 void AddKnownWrites(int page, PagePlaces& records)
 {
-    (void)page;
-    (void)records;
+    // Clearing the Messenger row deletes a value no read looks at (the backup keeps it) and
+    // the policy key above the one it reads, when that is empty.
+    if (page == kPageRestrictions) {
+        records.writtenValues.insert(
+            ValuePlace(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Outlook Express", L"Hide Messenger"));
+        records.writtenKeys.insert(KeyPlace(HKEY_LOCAL_MACHINE, L"Software\\Policies\\Microsoft\\Messenger"));
+    }
 }

@@ -42,8 +42,8 @@ protected:
     // registry and after applies with everything set and everything cleared. Learnt by
     // running the program: call it before StartApp (it leaves a fresh sandbox behind).
     const PagesPlaces& PlacesOn(int system);
-    // What a page may write on any system: its reads on every system, and what its apply
-    // writes besides (below).
+    // The places a page names, where its apply may write: its reads on every system, what
+    // it backs up on the system running, and what its apply writes besides (below).
     PagePlaces Records(int page);
 };
 

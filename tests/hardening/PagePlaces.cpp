@@ -142,7 +142,7 @@ bool SplitPlace(const std::wstring& place, HKEY& root, std::wstring& path, std::
     return false;
 }
 
-void PagePlaces::AddCalls(const std::vector<RegistryInterceptor::Call>& calls)
+void PagePlaces::AddReads(const std::vector<RegistryInterceptor::Call>& calls)
 {
     for (const RegistryInterceptor::Call& call : calls) {
         const std::string& f = call.function;
@@ -158,6 +158,13 @@ void PagePlaces::AddCalls(const std::vector<RegistryInterceptor::Call>& calls)
             for (HKEY root : ShellRoots(call.machineKey))
                 readValues.insert(ValuePlace(root, call.path, call.name));
         }
+    }
+}
+
+void PagePlaces::AddWrites(const std::vector<RegistryInterceptor::Call>& calls)
+{
+    for (const RegistryInterceptor::Call& call : calls) {
+        const std::string& f = call.function;
         const Written written = PlacesOf(call);
         writtenKeys.insert(written.keys.begin(), written.keys.end());
         for (const std::wstring& value : written.values) {
@@ -226,7 +233,10 @@ std::string ChangesOutside(const testreg::Snapshot& before, const testreg::Snaps
     for (const std::wstring& entry : changed) {
         const std::wstring place = Lower(entry);
         bool inside;
-        if (IsValuePlace(place))
+        const bool keyRemoved = !after.count(KeyOfPlace(entry));
+        if (IsValuePlace(place) && keyRemoved)
+            inside = allowed.readKeys.count(KeyOfPlace(place)) || allowed.writtenKeys.count(KeyOfPlace(place));
+        else if (IsValuePlace(place))
             inside = allowed.readValues.count(place) || allowed.writtenValues.count(place);
         else if (after.count(entry) && !before.count(entry))
             inside = parentOfAllowed(place);  // a key made on the way to a value

@@ -30,7 +30,10 @@ struct PagePlaces {
     // The data the page itself wrote to each value: type and bytes.
     std::map<std::wstring, std::vector<std::pair<DWORD, std::vector<BYTE>>>> writtenData;
 
-    void AddCalls(const std::vector<RegistryInterceptor::Call>& calls);
+    // The places a read looked at; an apply's calls are no reads, though its writes look
+    // first whether a key or value exists.
+    void AddReads(const std::vector<RegistryInterceptor::Call>& calls);
+    void AddWrites(const std::vector<RegistryInterceptor::Call>& calls);
     void Merge(const PagePlaces& other);
 };
 
@@ -41,7 +44,8 @@ struct PagePlaces {
 std::string WritesOutside(const std::vector<RegistryInterceptor::Call>& calls, const PagePlaces& records);
 
 // Every entry of the difference between two snapshots that is not a place of `allowed`: a
-// value must be one of its values, a key one of its keys, or, when added, a parent of one.
+// value must be one of its values (or go with its key, one of its keys), a key one of its
+// keys, or, when added, a parent of one.
 std::string ChangesOutside(const testreg::Snapshot& before, const testreg::Snapshot& after,
                            const PagePlaces& allowed);
 
