@@ -1,7 +1,11 @@
 // Whatever the registry holds, every page shows a possible state and its apply changes only
 // its own places, the same way twice. For a fixed set of seeds, every value and key any page
 // reads on the system (learnt from the pages' own registry calls) is filled with random data
-// of random types, or left out; then every page is shown and read, and applied twice.
+// of random types, or left out; then every page is shown, read and backed up, and applied
+// twice.
+#include "backup/Backup.h"
+#include "backup/BackupReader.h"
+#include "model/TweakRead.h"
 #include "tests/hardening/ControlStates.h"
 #include "tests/hardening/HardeningFixture.h"
 #include "tests/support/RegistryFacts.h"
@@ -44,13 +48,18 @@ public:
             if (!SplitPlace(key, root, path, name) || path.empty())
                 continue;
             if (keysWithValues.count(key)) {
-                if (Below(100) < 8)
+                if (Below(100) < 8) {
                     SHDeleteKeyW(root, path.c_str());  // the whole key missing
+                    continue;
+                }
             } else if (Below(2)) {
                 testreg::CreateKey(root, path);  // a key whose existence is the setting
                 if (Below(3) == 0)
                     FillValue(ValuePlace(root, path, L""));
             }
+            // A subkey of someone else's keeps a key from being deleted.
+            if (testreg::KeyExists(root, path) && Below(10) == 0)
+                testreg::CreateKey(root, path + L"\\Zentrak fuzz");
         }
     }
 
@@ -76,7 +85,9 @@ private:
         const auto written = places_.writtenData.find(place);
         const uint32_t kind = Below(16);
         const DWORD number = Next();
-        const wchar_t* const words[] = {L"0", L"1", L"2", L"yes", L"no", L"Y", L"N", L"2147483648", L"-2", L"5000"};
+        // Texts the pages look for, and texts that mean something in a backup file.
+        const wchar_t* const words[] = {L"0",  L"1",   L"2",          L"yes",        L"no",     L"Y",
+                                        L"N", L"5000", L"2147483648", L"a\r\nb", L"x\n</Data>", L"</DataArea>"};
         switch (kind) {
         case 0:
         case 1:
@@ -96,7 +107,7 @@ private:
                 const auto& data = written->second[Below(static_cast<uint32_t>(written->second.size()))];
                 Put(root, path, name, data.first, data.second.data(), data.second.size());
             } else {
-                PutText(root, path, name, REG_SZ, words[Below(10)]);
+                PutText(root, path, name, REG_SZ, words[Below(12)]);
             }
             break;
         case 7: {
@@ -116,17 +127,17 @@ private:
         }
         case 10: {
             // No terminator: the bytes after the text in memory are not zero.
-            const std::wstring text = std::wstring(words[Below(10)]) + L"Z";
+            const std::wstring text = std::wstring(words[Below(12)]) + L"Z";
             Put(root, path, name, REG_SZ, text.c_str(), (text.size() - 1) * sizeof(wchar_t));
             break;
         }
         case 11: {
-            const std::wstring text = words[Below(10)];
+            const std::wstring text = words[Below(12)];
             Put(root, path, name, REG_SZ, text.c_str(), text.size() * sizeof(wchar_t) + 1);  // odd byte count
             break;
         }
         case 12:
-            PutText(root, path, name, REG_SZ, words[Below(10)]);
+            PutText(root, path, name, REG_SZ, words[Below(12)]);
             break;
         case 13: {
             const uint64_t quad = (static_cast<uint64_t>(Next()) << 32) | Below(3);
@@ -145,7 +156,7 @@ private:
             if (Below(2))
                 Put(root, path, name, REG_MULTI_SZ, multi, sizeof(multi));
             else
-                PutText(root, path, name, Below(2) ? REG_EXPAND_SZ : REG_NONE, words[Below(10)]);
+                PutText(root, path, name, Below(2) ? REG_EXPAND_SZ : REG_NONE, words[Below(12)]);
             break;
         }
         }
@@ -154,6 +165,43 @@ private:
     std::mt19937 random_;
     const PagePlaces& places_;
 };
+
+// What a backup of the page holds, item by item, against what the reads find now.
+std::string BackupDifferences(const QmThisApp& app, int page)
+{
+    BackupList items;
+    QmWString text;
+    BackupFile file;
+    BackupFileError error;
+    if (!BackupItemsOf(app, page, items) || !BuildPageBackup(app, page, QmWString(L"2009_2_26_14_5_9"), text))
+        return "no backup";
+    if (!ParseBackupText(std::wstring(text.CStr()), file, error))
+        return "unreadable backup, line " + std::to_string(error.line);
+    if (file.items.size() != items.Items().size())
+        return "items lost";
+    std::string out;
+    for (size_t i = 0; i < file.items.size(); ++i) {
+        const BackupItem& item = items.Items()[i];
+        const SavedItem& saved = file.items[i];
+        int status = 0, exists = 0;
+        DWORD number = 0;
+        QmWString value;
+        bool same = false;
+        if (item.kind == BackupItem::Kind::Dword) {
+            status = ReadDwordValue(number, item.root, item.keyPath, item.valueName);
+            same = saved.number == number;
+        } else if (item.kind == BackupItem::Kind::Text) {
+            status = ReadStringValue(value, item.root, item.keyPath, item.valueName);
+            same = saved.text == value.CStr();
+        } else {
+            status = ReadKeyExists(exists, item.root, item.keyPath);
+            same = true;
+        }
+        if (saved.status != status || !same)
+            out += "item " + std::to_string(i) + " differs\n";
+    }
+    return out;
+}
 
 class FuzzedRegistry : public HardeningTest, public ::testing::WithParamInterface<std::tuple<int, int>> {};
 
@@ -172,6 +220,7 @@ TEST_P(FuzzedRegistry, PagesShowPossibleStatesAndApplyOnlyTheirOwnPlacesTwiceAli
     for (int page = 0; page < kTweakPageCount; ++page) {
         ShowAndRead(page);
         EXPECT_EQ("", ImpossibleStates(Window())) << "page " << page;
+        EXPECT_EQ("", BackupDifferences(App(), page)) << "page " << page;
     }
     for (int page = 0; page < kTweakPageCount; ++page) {
         ShowAndRead(page);
