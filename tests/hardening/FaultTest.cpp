@@ -6,7 +6,6 @@
 #include "tests/hardening/ControlStates.h"
 #include "tests/hardening/HardeningFixture.h"
 #include "tests/support/RegistryFacts.h"
-#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -82,7 +81,7 @@ TEST_P(StandardUser, EveryPageAppliesTheRestAndShowsTheMachineValuesItCouldNotCh
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Systems, StandardUser, ::testing::Range(0, 3), SystemName);
+INSTANTIATE_TEST_SUITE_P(Systems, StandardUser, ::testing::Range(0, kTestSystemCount), SystemName);
 
 // Deletes each value the moment its data is about to be read, after its existence was seen.
 class ValuesVanishWhileRead : public RegistryInterceptor {
@@ -143,7 +142,7 @@ TEST_P(VanishingValues, EveryPageShowsThemMissing)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Systems, VanishingValues, ::testing::Range(0, 3), SystemName);
+INSTANTIATE_TEST_SUITE_P(Systems, VanishingValues, ::testing::Range(0, kTestSystemCount), SystemName);
 
 // ---- A hostile environment ----------------------------------------------------------------
 

@@ -249,6 +249,6 @@ std::string Name(const ::testing::TestParamInfo<std::tuple<int, int>>& info)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, FuzzedRegistry,
-                         ::testing::Combine(::testing::Range(0, 3), ::testing::ValuesIn(kSeeds)), Name);
+                         ::testing::Combine(::testing::Range(0, kTestSystemCount), ::testing::ValuesIn(kSeeds)), Name);
 
 }  // namespace

@@ -1,15 +1,14 @@
 #include "tests/hardening/HardeningFixture.h"
 
-#include "tests/hardening/ControlStates.h"
 #include "model/BackupList.h"
 #include "model/TweakRecord.h"
 #include "pages/Pages.h"
+#include "tests/hardening/ControlStates.h"
 
 #include <map>
-#include <memory>
 
 // name  Windows  IE  service pack  wording
-const TestSystem kTestSystems[3] = {
+const TestSystem kTestSystems[kTestSystemCount] = {
     {"XpIe6", kXp, 6, 2, 950},
     {"VistaIe7", kVista, 7, 2, 936},
     {"Win7Ie8", kWin7, 8, 1, 950},
@@ -53,7 +52,7 @@ const PagesPlaces& HardeningTest::PlacesOn(int system)
 {
     auto& learnt = LearntPlaces();
     if (learnt.empty()) {
-        for (int s = 0; s < CountOf(kTestSystems); ++s) {
+        for (int s = 0; s < kTestSystemCount; ++s) {
             StartSystem(kTestSystems[s]);
             for (int page = 0; page < kTweakPageCount; ++page) {
                 ClearRegistry();
@@ -85,8 +84,8 @@ const PagesPlaces& HardeningTest::PlacesOn(int system)
 PagePlaces HardeningTest::Records(int page)
 {
     PagePlaces records;
-    for (int s = 0; s < CountOf(kTestSystems); ++s) {
-        const PagePlaces& places = PlacesOn(s)[page];
+    for (int s = 0; s < kTestSystemCount; ++s) {
+        const PagePlaces& places = LearntPlaces()[s][page];
         records.readKeys.insert(places.readKeys.begin(), places.readKeys.end());
         records.readValues.insert(places.readValues.begin(), places.readValues.end());
     }

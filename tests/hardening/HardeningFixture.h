@@ -22,7 +22,8 @@ struct TestSystem {
     int servicePack;
     int language;
 };
-extern const TestSystem kTestSystems[3];
+const int kTestSystemCount = 3;
+extern const TestSystem kTestSystems[kTestSystemCount];
 
 using PagesPlaces = std::array<PagePlaces, kTweakPageCount>;
 
@@ -42,8 +43,9 @@ protected:
     // registry and after applies with everything set and everything cleared. Learnt by
     // running the program: call it before StartApp (it leaves a fresh sandbox behind).
     const PagesPlaces& PlacesOn(int system);
-    // The places a page names, where its apply may write: its reads on every system, what
-    // it backs up on the system running, and what its apply writes besides (below).
+    // The places a page names, where its apply may write: its reads on every system (learnt
+    // by PlacesOn), what it backs up on the system running, and what its apply writes
+    // besides (below).
     PagePlaces Records(int page);
 };
 
