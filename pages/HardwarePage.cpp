@@ -279,8 +279,11 @@ void ApplyHandler(QmCReg& reg, const StringToggle& handler, int check)
 
 QmWString CommandLine(QmThisApp& app, const ShellRow& row)
 {
-    if (row.programOnWindowsDrive)
-        return QmWString(app.WindowsDriveRoot()) + QmWString(row.programOnWindowsDrive);
+    // Without the Windows folder's drive the record's command, on its fixed drive, is the
+    // best guess: a command without a drive would be looked for wherever the shell runs it.
+    const wchar_t* drive = row.programOnWindowsDrive ? app.WindowsDriveRoot() : L"";
+    if (drive[0])
+        return QmWString(drive) + QmWString(row.programOnWindowsDrive);
     return QmWString(row.command->onText);
 }
 

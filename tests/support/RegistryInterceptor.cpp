@@ -83,6 +83,13 @@ void RegistryInterceptor::Forget(HKEY key)
     openKeys_.erase(key);
 }
 
+std::wstring RegistryInterceptor::PathOf(HUSKEY key) const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto found = openUsKeys_.find(key);
+    return found != openUsKeys_.end() ? found->second : std::wstring();
+}
+
 RegistryInterceptor::Call RegistryInterceptor::OnKey(const char* function, HKEY key, const wchar_t* name,
                                                      DWORD flags) const
 {
@@ -134,7 +141,10 @@ LONG RegistryInterceptor::QueryValue(HKEY key, const wchar_t* name, DWORD* type,
 
 LONG RegistryInterceptor::SetValue(HKEY key, const wchar_t* name, DWORD type, const BYTE* data, DWORD size)
 {
-    if (auto answer = Intercept(OnKey("SetValue", key, name, type)))
+    Call call = OnKey("SetValue", key, name, type);
+    if (data)
+        call.data.assign(data, data + size);
+    if (auto answer = Intercept(call))
         return *answer;
     return Next().SetValue(key, name, type, data, size);
 }
@@ -194,7 +204,12 @@ LONG RegistryInterceptor::ShOpenUsKey(const wchar_t* path, REGSAM access, HUSKEY
     if (auto answer =
             Intercept({"ShOpenUsKey", nullptr, ignoreUser != FALSE, Text(path), L"", access, DWORD(ignoreUser)}))
         return *answer;
-    return Next().ShOpenUsKey(path, access, relative, key, ignoreUser);
+    const LONG result = Next().ShOpenUsKey(path, access, relative, key, ignoreUser);
+    if (result == ERROR_SUCCESS && !relative) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        openUsKeys_[*key] = Text(path);
+    }
+    return result;
 }
 
 LONG RegistryInterceptor::ShCreateUsKey(const wchar_t* path, REGSAM access, HUSKEY relative, HUSKEY* key,
@@ -202,13 +217,18 @@ LONG RegistryInterceptor::ShCreateUsKey(const wchar_t* path, REGSAM access, HUSK
 {
     if (auto answer = Intercept({"ShCreateUsKey", nullptr, HasMachineFlags(flags), Text(path), L"", access, flags}))
         return *answer;
-    return Next().ShCreateUsKey(path, access, relative, key, flags);
+    const LONG result = Next().ShCreateUsKey(path, access, relative, key, flags);
+    if (result == ERROR_SUCCESS && !relative && *key) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        openUsKeys_[*key] = Text(path);
+    }
+    return result;
 }
 
 LONG RegistryInterceptor::ShQueryUsValue(HUSKEY key, const wchar_t* name, DWORD* type, void* data, DWORD* size,
                                          BOOL ignoreUser)
 {
-    Call call{"ShQueryUsValue", nullptr, ignoreUser != FALSE, L"", Text(name), 0, DWORD(ignoreUser)};
+    Call call{"ShQueryUsValue", nullptr, ignoreUser != FALSE, PathOf(key), Text(name), 0, DWORD(ignoreUser)};
     call.readsData = data != nullptr;
     if (auto answer = Intercept(call))
         return *answer;
@@ -218,7 +238,7 @@ LONG RegistryInterceptor::ShQueryUsValue(HUSKEY key, const wchar_t* name, DWORD*
 LONG RegistryInterceptor::ShQueryInfoUsKey(HUSKEY key, DWORD* subKeys, DWORD* maxSubKeyLength, DWORD* values,
                                            DWORD* maxValueNameLength, SHREGENUM_FLAGS flags)
 {
-    if (auto answer = Intercept({"ShQueryInfoUsKey", nullptr, flags == SHREGENUM_HKLM, L"", L"", 0, DWORD(flags)}))
+    if (auto answer = Intercept({"ShQueryInfoUsKey", nullptr, flags == SHREGENUM_HKLM, PathOf(key), L"", 0, DWORD(flags)}))
         return *answer;
     return Next().ShQueryInfoUsKey(key, subKeys, maxSubKeyLength, values, maxValueNameLength, flags);
 }
@@ -226,16 +246,24 @@ LONG RegistryInterceptor::ShQueryInfoUsKey(HUSKEY key, DWORD* subKeys, DWORD* ma
 LONG RegistryInterceptor::ShWriteUsValue(HUSKEY key, const wchar_t* name, DWORD type, const void* data, DWORD size,
                                          DWORD flags)
 {
-    if (auto answer = Intercept({"ShWriteUsValue", nullptr, HasMachineFlags(flags), L"", Text(name), 0, flags}))
+    Call call{"ShWriteUsValue", nullptr, HasMachineFlags(flags), PathOf(key), Text(name), 0, flags};
+    if (data)
+        call.data.assign(static_cast<const BYTE*>(data), static_cast<const BYTE*>(data) + size);
+    if (auto answer = Intercept(call))
         return *answer;
     return Next().ShWriteUsValue(key, name, type, data, size, flags);
 }
 
 LONG RegistryInterceptor::ShCloseUsKey(HUSKEY key)
 {
-    if (auto answer = Intercept({"ShCloseUsKey", nullptr, false, L"", L"", 0, 0}))
+    if (auto answer = Intercept({"ShCloseUsKey", nullptr, false, PathOf(key), L"", 0, 0}))
         return *answer;
-    return Next().ShCloseUsKey(key);
+    const LONG result = Next().ShCloseUsKey(key);
+    if (result == ERROR_SUCCESS) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        openUsKeys_.erase(key);
+    }
+    return result;
 }
 
 std::optional<LONG> DenyMachineWrites(const RegistryInterceptor::Call& call)

@@ -29,7 +29,8 @@ public:
         // The key the call works on: for OpenKey, CreateKey and DeleteKey the arguments; for a
         // call on an open key (QueryValue, SetValue, DeleteValue, QueryInfoKey, EnumValue...)
         // the predefined root and the path it was opened with, as far as this interceptor saw
-        // it open (null and empty otherwise).
+        // it open (null and empty otherwise). The shell's calls on an open per-user key carry
+        // the path it was opened with and no root: the shell chooses the hive.
         HKEY root = nullptr;
         bool machineKey = false;  // the call works on a key under HKEY_LOCAL_MACHINE
         std::wstring path;     // as above; also the shell's open and create
@@ -37,6 +38,7 @@ public:
         REGSAM access = 0;     // access asked for (DeleteKey: the view)
         DWORD flags = 0;       // SHREGSET_* of the shell's create and write; ignore-user of its opens
         bool readsData = false;  // a value query that fetches the data, not only type and size
+        std::vector<BYTE> data = {};  // SetValue and ShWriteUsValue: the bytes written
     };
     // A rule sees each call before the registry does; an answer replaces the registry's, and the
     // call's out parameters stay untouched.
@@ -95,6 +97,7 @@ private:
     bool IsMachineKey(HKEY key) const { return PlaceOf(key).machine; }
     void Track(HKEY key, HKEY parent, const wchar_t* path);
     void Forget(HKEY key);
+    std::wstring PathOf(HUSKEY key) const;
     // A call on the open key `key`, with the key's place filled in.
     Call OnKey(const char* function, HKEY key, const wchar_t* name, DWORD flags) const;
 
@@ -104,6 +107,7 @@ private:
     Rule rule_;
     std::optional<REGSAM> forcedView_;
     std::map<HKEY, KeyPlace> openKeys_;  // keys opened or created through this interceptor
+    std::map<HUSKEY, std::wstring> openUsKeys_;  // the shell's keys likewise, by path
 };
 
 // The rule of a user without administrator rights: every write under HKEY_LOCAL_MACHINE is

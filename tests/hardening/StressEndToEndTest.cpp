@@ -1,0 +1,178 @@
+// The real Zentrak.exe under load and in a hostile folder, driven through window messages
+// only: a few hundred page switches by keyboard, many of them while the page before is
+// still being read, and by the page list, with applies in between; afterwards the page on
+// screen shows what a fresh run reads for it, and the process holds no more handles, GDI or
+// USER objects than after its warm-up.
+#include "app/ControlIds.h"
+#include "tests/hardening/BadEnvironment.h"
+#include "tests/hardening/ControlStates.h"
+#include "tests/hardening/ProcessResources.h"
+#include "tests/support/E2E.h"
+#include "tests/support/MessageBoxAnswerer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <random>
+
+namespace {
+
+const int kSwitches = 300;
+const int kSwitchesBetweenApplies = 50;
+// A page of each kind: choice rows with a track bar's row, pairs only, lists only.
+const int kFinalPages[] = {2, 6, 8};
+// Growth allowed after the warm-up: a thread's handles may outlive it for a moment.
+const long kHandleSlack = 8;
+const long kGdiSlack = 8;
+const long kUserSlack = 0;
+
+UINT KeyOf(int page, bool numberPad = false)
+{
+    if (page == 9)
+        return 'H';
+    return static_cast<UINT>((numberPad ? VK_NUMPAD1 : '1') + page);
+}
+
+class Stress : public EndToEndTest {
+protected:
+    bool Chinese() const { return RunLocale() != L"en_US"; }
+
+    // Keys posted in a row, each switch arriving while the read of the one before may still
+    // run; returns once the last page is shown and read. The last page is one the burst
+    // reaches only at its end, so seeing it shown means every key was handled.
+    void KeyBurst(std::vector<int> pages)
+    {
+        int last = pages.back();
+        if (app_.CurrentPage() == last)
+            pages.push_back(last = (last + 1) % 10);
+        pages.erase(std::remove(pages.begin(), pages.end() - 1, last), pages.end() - 1);
+        for (size_t i = 0; i < pages.size(); ++i)
+            app_.PressKey(KeyOf(pages[i], i % 2 == 1));
+        ASSERT_TRUE(AppDriver::WaitUntil([&] { return app_.CurrentPage() == last; }, 30000)) << "page " << last;
+        // Answered once the key's handler has returned, when the page list is off until
+        // the read is done.
+        SendMessageW(app_.MainWindow(), WM_NULL, 0, 0);
+        ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList, 30000));
+    }
+    void ApplyWithOk()
+    {
+        MessageBoxAnswerer answerer({IDOK}, app_.ProcessId());
+        app_.Click(kIdApplyButton);
+        ASSERT_TRUE(answerer.WaitForAnswers(1, 15000)) << "no confirmation";
+        ASSERT_TRUE(AppDriver::WaitUntil([&] { return app_.IsOnScreen(kIdDoneMark); })) << "no done mark";
+        ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
+    }
+    void CloseAfterApplies()
+    {
+        MessageBoxAnswerer answerer({IDNO}, app_.ProcessId());
+        app_.Close();
+        ASSERT_TRUE(answerer.WaitForAnswers(1, 15000)) << "no restart question";
+        DWORD exitCode = 1;
+        ASSERT_TRUE(app_.WaitForExit(15000, &exitCode));
+        EXPECT_EQ(0u, exitCode);
+    }
+    ProcessResources Measure() { return MeasureProcess(app_.Process(), app_.ProcessId()); }
+};
+
+TEST_F(Stress, HundredsOfSwitchesAndAppliesLeaveTheTruthOnScreenAndNothingLeaked)
+{
+    if (RunLocale() != L"zh_TW")
+        GTEST_SKIP() << "one locale is enough";
+    // Windows XP: its pages have every kind of control, the track bar too.
+    Launch(L"winxp");
+    // Warm-up: every page once by the list, an apply, a burst of keys.
+    for (int page = 0; page <= 9; ++page)
+        ASSERT_TRUE(app_.SelectPage(page)) << page;
+    ASSERT_TRUE(app_.SelectPage(0));
+    ApplyWithOk();
+    KeyBurst({3, 1, 7, 0});
+    const ProcessResources warm = Measure();
+
+    std::mt19937 random(11);
+    std::vector<int> burst;
+    for (int i = 1; i <= kSwitches; ++i) {
+        const int page = static_cast<int>(random() % 10);
+        if (i % 3 == 0) {
+            if (!burst.empty())
+                KeyBurst(burst);
+            burst.clear();
+            ASSERT_TRUE(app_.SelectPage(page)) << page;
+        } else if (burst.empty() || burst.back() != page) {
+            burst.push_back(page);
+        }
+        if (i % kSwitchesBetweenApplies == 0) {
+            if (!burst.empty())
+                KeyBurst(burst);
+            burst.clear();
+            if (app_.CurrentPage() != 9)
+                ApplyWithOk();
+        }
+        if (HasFatalFailure())
+            return;
+    }
+    std::map<int, ControlStates> shown;
+    for (int page : kFinalPages) {
+        KeyBurst({(page + 3) % 9, (page + 5) % 9, page});
+        ASSERT_FALSE(HasFatalFailure());
+        EXPECT_EQ("", ImpossibleStates(app_.MainWindow())) << "page " << page;
+        shown[page] = StatesOnScreen(app_.MainWindow());
+    }
+    const ProcessResources after = Measure();
+    SaveScreenshot(app_, L"stress-end");
+    // Closed while the read of one more page runs.
+    app_.PressKey(KeyOf(5));
+    CloseAfterApplies();
+
+    EXPECT_LE(after.handles, warm.handles + kHandleSlack) << Describe(warm) << " -> " << Describe(after);
+    EXPECT_LE(after.gdiObjects, warm.gdiObjects + kGdiSlack) << Describe(warm) << " -> " << Describe(after);
+    EXPECT_LE(after.userObjects, warm.userObjects + kUserSlack) << Describe(warm) << " -> " << Describe(after);
+    EXPECT_GT(warm.handles, 0) << "nothing measured";
+    EXPECT_GT(warm.gdiObjects, 0) << "nothing measured";
+    EXPECT_GT(warm.userObjects, 0) << "nothing measured";
+
+    // A second run reads the same registry afresh: its first read of each page is the truth.
+    AppDriver fresh;
+    ASSERT_TRUE(fresh.Start(ZentrakProgram(), folder_.Path(), L"winxp"));
+    ASSERT_NE(nullptr, fresh.WaitForMainWindow());
+    for (int page : kFinalPages) {
+        ASSERT_TRUE(fresh.SelectPage(page));
+        EXPECT_EQ("", StateDifferences(StatesOnScreen(fresh.MainWindow()), shown[page]))
+            << "page " << page << ": " << Census(shown[page]);
+    }
+    fresh.Close();
+    EXPECT_TRUE(fresh.WaitForExit(15000, nullptr));
+}
+
+// The log and the backups fail without a word; the program starts, applies and ends as usual.
+TEST_F(Stress, ACurrentFolderThatTakesNoFiles)
+{
+    const std::wstring folder = FolderThatTakesNoFiles();
+    ASSERT_FALSE(folder.empty()) << "no folder here refuses new files";
+    const wchar_t kDesktop[] = L"Control Panel\\Desktop";
+    RemoveValue(HKEY_CURRENT_USER, kDesktop, L"PaintDesktopVersion");
+    ASSERT_TRUE(app_.Start(ZentrakProgram(), folder));
+    if (!Chinese()) {
+        // Refused at start-up: the log line is lost, the message still shows.
+        MessageBoxAnswerer boxes({IDOK}, app_.ProcessId());
+        ASSERT_TRUE(boxes.WaitForAnswers(1, 20000));
+        DWORD exitCode = 1;
+        ASSERT_TRUE(app_.WaitForExit(15000, &exitCode));
+        EXPECT_EQ(0u, exitCode);
+        return;
+    }
+    ASSERT_NE(nullptr, app_.WaitForMainWindow()) << "no main window";
+    ASSERT_TRUE(app_.SelectPage(4));
+    ASSERT_TRUE(app_.SelectPage(0));
+    ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 1, true));
+    ApplyWithOk();
+    HKEY key = nullptr;
+    DWORD value = 0, size = sizeof(value), type = 0;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKEY_CURRENT_USER, kDesktop, 0, KEY_READ, &key));
+    EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExW(key, L"PaintDesktopVersion", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size));
+    RegCloseKey(key);
+    EXPECT_EQ(1u, value);
+    CloseAfterApplies();
+}
+
+}  // namespace
