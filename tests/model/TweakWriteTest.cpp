@@ -29,8 +29,6 @@ TEST_F(WritePatterns, DwordToggleWritesOnOffOrDeletes)
     EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kKey, L"T").IsDword(5));
     ApplyDwordToggle(reg_, kToggle, kCleared, WhenCleared::Delete);
     EXPECT_FALSE(testreg::ValueExists(HKEY_CURRENT_USER, kKey, L"T"));
-    ApplyDwordToggle(reg_, kToggle, kCleared, WhenCleared::Delete);  // deleting again is harmless
-    EXPECT_FALSE(testreg::ValueExists(HKEY_CURRENT_USER, kKey, L"T"));
 }
 
 TEST_F(WritePatterns, StringToggleWritesTheRecordsTexts)
@@ -40,7 +38,6 @@ TEST_F(WritePatterns, StringToggleWritesTheRecordsTexts)
     ApplyStringToggle(reg_, numLock, kChecked);
     const testreg::Value on = testreg::Get(HKEY_USERS, L".DEFAULT\\Control Panel\\Keyboard", L"InitialKeyboardIndicators");
     EXPECT_TRUE(on.IsString(L"2147483648"));
-    EXPECT_EQ(22u, on.data.size()) << "ten characters and the terminator";
     ApplyStringToggle(reg_, numLock, kCleared);
     EXPECT_TRUE(testreg::Get(HKEY_USERS, L".DEFAULT\\Control Panel\\Keyboard", L"InitialKeyboardIndicators").IsString(L"0"));
 }
@@ -106,8 +103,8 @@ TEST_F(WritePatterns, KeyTogglesCreateAndRemoveKeys)
 TEST_F(WritePatterns, TheApplyFrameDisablesWhileWritingAndAlwaysEnablesAgain)
 {
     QmButton apply, pageList;
-    ASSERT_TRUE(apply.CreatePushButton(window_->Handle(), 2004, L"apply", 0, 0, 10, 10));
-    ASSERT_TRUE(pageList.CreatePushButton(window_->Handle(), 2007, L"pages", 0, 0, 10, 10));
+    ASSERT_TRUE(apply.CreatePushButton(Parent(), 2004, L"apply", 0, 0, 10, 10));
+    ASSERT_TRUE(pageList.CreatePushButton(Parent(), 2007, L"pages", 0, 0, 10, 10));
     bool disabledDuringWrites = false;
     EXPECT_EQ(0, RunApplyFrame(&pageList, &apply, [&] {
         disabledDuringWrites = !apply.IsEnabled() && !pageList.IsEnabled();

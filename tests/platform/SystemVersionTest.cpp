@@ -4,7 +4,6 @@
 #include "platform/QmSystem.h"
 
 #include "tests/support/RegistryFacts.h"
-#include "tests/support/RegistrySandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -74,22 +73,6 @@ TEST(SystemVersion, ServicePackAndBrowserAreThePrefixs)
     const int major = !version.empty() && version[0] >= L'1' && version[0] <= L'9' ? version[0] - L'0' : 0;
     EXPECT_EQ(major, system.GetIeMajorVersion()) << testreg::Narrow(version);
     EXPECT_EQ(version.substr(0, 3), std::wstring(system.GetIeVersionText()));
-}
-
-using SystemVersionSandboxed = RegistryTest;
-
-TEST_F(SystemVersionSandboxed, ServicePackAndBrowserAreTheRegistrys)
-{
-    const Expected* expected = ThisVersion();
-    ASSERT_NE(nullptr, expected);
-    testreg::SetString(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"CSDVersion",
-                       L"Service Pack 2");
-    testreg::SetString(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Internet Explorer", L"Version", L"7.0.6000.16386");
-    QmSystem system;
-    EXPECT_EQ(2, system.GetServicePackNumber());
-    EXPECT_EQ(7, system.GetIeMajorVersion());
-    // The version itself comes from the system, not from the registry.
-    EXPECT_EQ(expected->code, system.GetOsCode());
 }
 
 }  // namespace

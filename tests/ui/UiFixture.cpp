@@ -28,9 +28,7 @@ LRESULT CALLBACK TestWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
     if (self) {
         switch (message) {
         case WM_CREATE:
-            self->createParam = FromCreateParam(lParam);
             self->Attach(hwnd);
-            self->handleAtCreate = self->Handle();
             return 0;
         case WM_NOTIFY:
             if (self->onNotify)
@@ -54,6 +52,16 @@ void UiTest::SetUp()
     Pump();
 }
 
+void CheckListTest::SetUp()
+{
+    UiTest::SetUp();
+    ASSERT_TRUE(list_.CreateListview(Parent(), 2003, 10, 10, 300, 200, LVS_REPORT | LVS_SINGLESEL | WS_VISIBLE));
+    list_.SetExtendedStyle(LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+    ASSERT_EQ(0, list_.InsertColumn(0, L"設定", 296));
+    for (int i = 0; i < 4; ++i)
+        ASSERT_EQ(i, list_.InsertItem(i, L"項目", 0));
+}
+
 void UiTest::Pump()
 {
     MSG msg;
@@ -61,12 +69,4 @@ void UiTest::Pump()
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-}
-
-int CountChildren(HWND parent)
-{
-    int count = 0;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        ++count;
-    return count;
 }

@@ -1,8 +1,9 @@
-// A real top-level window for control tests, made through the window base the way the
-// application makes its main window: its own class and window procedure, the object reached
-// through the creation parameter.
+// A real top-level window for control tests, made through the window base: its own class and
+// window procedure, the object reached through the creation parameter. And a check-list view
+// in it, for the tests of check items and of what sets them.
 #pragma once
 
+#include "ui/QmListview.h"
 #include "ui/QmWndBase.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,6 @@ public:
     TestWindow();
     ~TestWindow() override;
 
-    // What the window procedure saw while the window was being created.
-    QmWndBase* createParam = nullptr;
-    HWND handleAtCreate = nullptr;
     // Called for WM_NOTIFY, as the application hands notifications to its controls.
     std::function<void(const NMHDR*)> onNotify;
 
@@ -34,5 +32,9 @@ protected:
     TestWindow window_;
 };
 
-// Children of `parent`, counted without the code under test.
-int CountChildren(HWND parent);
+// A check-list view (id 2003) of four unchecked rows in the test window.
+class CheckListTest : public UiTest {
+protected:
+    void SetUp() override;
+    QmListview list_;
+};
