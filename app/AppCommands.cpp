@@ -226,14 +226,23 @@ void QmThisApp::HideDoneMark()
 
 bool QmThisApp::StartReadWorker(HWND)
 {
-    // One read at a time: a new read starts after the last one has finished.
+    // One read at a time: a new read starts after the last one has finished, and the page list
+    // stays disabled until this one has (an apply enables it before its re-read starts).
     WaitForReadWorker();
+    if (QmCombo* pageList = Combo(kIdPageList))
+        pageList->Enable(false);
     const LONG number = InterlockedIncrement(&readNumber_);
     DWORD threadId = 0;
     workerThread_ = CreateThread(nullptr, 0, ReadWorker, reinterpret_cast<void*>(static_cast<LONG_PTR>(number)), 0,
                                  &threadId);
     workerThreadId_ = workerThread_ ? threadId : 0;
-    return workerThread_ != nullptr;
+    if (!workerThread_) {
+        // No read will come to enable the page list: the page simply stays as it is.
+        if (QmCombo* pageList = Combo(kIdPageList))
+            pageList->Enable(true);
+        return false;
+    }
+    return true;
 }
 
 DWORD WINAPI QmThisApp::ReadWorker(void* parameter)
