@@ -60,3 +60,13 @@ void PlaceApplyButtons(QmThisApp& app, int width, int height)
     Place(app, kIdApplyButton, apply.x, apply.y, apply.width, apply.height);
     Place(app, kIdRecommendButton, recommend.x, recommend.y, recommend.width, recommend.height);
 }
+
+void PlaceTwoListColumns(QmThisApp& app, int width, int height)
+{
+    PlaceListGroup(app, kIdGroupMain, kIdListMain, 4, kPageTop, LeftColumnWidth(width), height - 52);
+    // The right column shares its lower end with the apply buttons.
+    const int rightLimit = ApplyButtonBox(width, height).y - 4 - kPageTop;
+    PlaceListGroup(app, kIdGroupRight, kIdListRight, RightColumnX(width), kPageTop, RightColumnWidth(width),
+                   rightLimit);
+    PlaceApplyButtons(app, width, height);
+}

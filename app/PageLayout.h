@@ -14,3 +14,6 @@ Box PlaceListGroup(QmThisApp& app, int groupId, int listId, int x, int y, int wi
 bool Place(QmThisApp& app, int id, int x, int y, int width, int height);
 // The apply button and the recommended-settings button at the lower right.
 void PlaceApplyButtons(QmThisApp& app, int width, int height);
+// The layout of a page of two check lists: 2051/2003 in the left column, 2052/2061 in the
+// right one ending above the apply buttons, and the buttons.
+void PlaceTwoListColumns(QmThisApp& app, int width, int height);

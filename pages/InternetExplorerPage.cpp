@@ -226,12 +226,7 @@ int LayoutInternetExplorerPage(QmThisApp& app, int width, int height)
 {
     if (!HasControls(app))
         return -1;
-    PlaceListGroup(app, kIdGroupMain, kIdListMain, 4, kPageTop, LeftColumnWidth(width), height - 52);
-    // The right column ends above the apply buttons, which share its lower end.
-    const int rightLimit = ApplyButtonBox(width, height).y - 4 - kPageTop;
-    PlaceListGroup(app, kIdGroupRight, kIdListRight, RightColumnX(width), kPageTop, RightColumnWidth(width),
-                   rightLimit);
-    PlaceApplyButtons(app, width, height);
+    PlaceTwoListColumns(app, width, height);
     return 0;
 }
 

@@ -172,10 +172,7 @@ int LayoutRestrictionsPage(QmThisApp& app, int width, int height)
 {
     if (!HasControls(app))
         return -1;
-    PlaceListGroup(app, kIdGroupMain, kIdListMain, 4, kPageTop, LeftColumnWidth(width), height - 52);
-    PlaceListGroup(app, kIdGroupRight, kIdListRight, RightColumnX(width), kPageTop, RightColumnWidth(width),
-                   height - 52);
-    PlaceApplyButtons(app, width, height);
+    PlaceTwoListColumns(app, width, height);
     return 0;
 }
 
