@@ -207,19 +207,6 @@ TEST_F(AppBehaviour, TheProgramListRunsWhatTheEntryNames)
     EXPECT_EQ(L"Zentrak \x932F\x8AA4\x8A0A\x606F", answerer.Seen()[0].caption);  // Zentrak 錯誤訊息
 }
 
-TEST_F(AppBehaviour, ThePageListShowsEachPagesPicture)
-{
-    StartApp(kXp);
-    const int pictures[] = {39, 22, 8, 41, 5, 37, 37, 51, 72, 13};
-    for (int page = 0; page < kPageCount; ++page) {
-        int image = -1;
-        ASSERT_TRUE(App().Combo(kIdPageList)->GetExItem(page, nullptr, &image, nullptr));
-        EXPECT_EQ(pictures[page], image) << page;
-    }
-    EXPECT_EQ(76, App().SmallImages().Count());
-    EXPECT_EQ(76, App().LargeImages().Count());
-}
-
 class StartupGates : public RegistryTest {
 protected:
     void SetUp() override
@@ -238,20 +225,37 @@ protected:
     wchar_t saved_[MAX_PATH] = {};
 };
 
+// The four code pages decide the language gate and the wording (its message follows it); the
+// version gate lets Windows XP, Vista and 7 through. A refusal says why, logs it and opens the
+// news page.
 TEST_F(StartupGates, TheLanguageThenTheVersionDecide)
 {
+    const wchar_t* language = L"\x4F5C\x696D\x7CFB\x7D71\x8A9E\x8A00\x4E0D\x9069\x5408";  // 作業系統語言不適合
+    const wchar_t* version = L"\x4F5C\x696D\x7CFB\x7D71\x7248\x672C\x4E0D\x9069\x5408";   // 作業系統版本不適合
+    const wchar_t* version936 = L"\x4F5C\x4E1A\x7CFB\x7EDF\x7248\x672C\x4E0D\x9002\x5408";  // 作业系统版本不适合
     struct Case {
         CodePages pages;
         int osCode;
+        int variant;
         const wchar_t* refusal;  // the message's caption; null: the program starts
         const char* logLine;
     };
     const Case cases[] = {
-        {{950, 950, 950, -1}, 116, L"\x4F5C\x696D\x7CFB\x7D71\x8A9E\x8A00\x4E0D\x9069\x5408", "]I 1\r\n"},  // 作業系統語言不適合
-        {{936, 936, 936, 936}, 114, L"\x4F5C\x4E1A\x7CFB\x7EDF\x7248\x672C\x4E0D\x9002\x5408", "]I 3\r\n"},  // 作业系统版本不适合
-        {{950, 950, 936, 936}, 108, nullptr, ""},
+        {{950, 950, 950, 950}, 108, 950, nullptr, nullptr},
+        {{936, 936, 936, 936}, 113, 936, nullptr, nullptr},
+        {{936, 950, 950, 936}, 116, -1, nullptr, nullptr},  // OEM 936 with ANSI 950: runs, but shows no texts
+        {{950, 936, 936, 936}, 116, 950, nullptr, nullptr},  // the system OEM code page comes first
+        {{950, 950, 950, 1252}, 116, 950, language, "]I 1\r\n"},
+        {{950, 950, 1252, 950}, 116, 950, language, "]I 1\r\n"},
+        {{437, 1252, 437, 1252}, 116, -1, language, "]I 1\r\n"},
+        {{-1, 950, 950, 950}, 116, -1, language, "]I 1\r\n"},  // a code page that was no number
+        {{950, 950, 950, -1}, 116, 950, language, "]I 1\r\n"},
+        {{936, 936, 936, 936}, 114, 936, version936, "]I 3\r\n"},  // a server
+        {{950, 950, 950, 950}, 117, 950, version, "]I 3\r\n"},
+        {{950, 950, 950, 950}, 0, 950, version, "]I 3\r\n"},
     };
     for (const Case& c : cases) {
+        const std::string what = std::to_string(&c - cases);
         TestApp app;
         app.codePages = c.pages;
         SystemFacts facts;
@@ -261,17 +265,17 @@ TEST_F(StartupGates, TheLanguageThenTheVersionDecide)
         app.system = facts;
         const size_t logged = ReadFileBytes(folder_.File(L"Qm.log")).size();
         MessageBoxAnswerer answerer({IDOK});
-        EXPECT_EQ(c.refusal ? 0 : 1, app.CheckStartup()) << c.osCode;
-        EXPECT_EQ(c.refusal ? 1u : 0u, answerer.Seen().size()) << c.osCode;
-        if (c.refusal && !answerer.Seen().empty()) {
-            EXPECT_EQ(c.refusal, answerer.Seen()[0].caption);
+        EXPECT_EQ(c.refusal ? 0 : 1, app.CheckStartup()) << what;
+        ASSERT_EQ(c.refusal ? 1u : 0u, answerer.Seen().size()) << what;
+        if (c.refusal) {
+            EXPECT_EQ(c.refusal, answerer.Seen()[0].caption) << what;
         }
-        EXPECT_EQ(c.refusal ? 1 : 0, app.urlsOpened) << "the news page";
+        EXPECT_EQ(c.refusal ? 1 : 0, app.urlsOpened) << what << ": the news page";
         const std::string log = ReadFileBytes(folder_.File(L"Qm.log")).substr(logged);
-        EXPECT_TRUE(c.refusal ? log.find(c.logLine) != std::string::npos : log.empty()) << log;
-        EXPECT_EQ(c.pages.systemOem, app.Language()) << "the wording is chosen before any refusal";
+        EXPECT_TRUE(c.refusal ? log.find(c.logLine) != std::string::npos : log.empty()) << what << ": " << log;
+        EXPECT_EQ(c.variant, app.Language()) << what;
         if (!c.refusal) {
-            EXPECT_TRUE(app.IsXp() && app.GetIeMajorVersion() == 8 && app.ServicePack() == 2) << "what start-up found";
+            EXPECT_TRUE(app.IsXp() == (c.osCode == 108) && app.GetIeMajorVersion() == 8 && app.ServicePack() == 2) << what;
         }
     }
 }

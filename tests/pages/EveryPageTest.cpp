@@ -3,6 +3,8 @@
 #include "tests/pages/PageTest.h"
 #include "tests/support/RegistryFacts.h"
 
+#include <sstream>
+
 namespace {
 
 class EveryPage : public PageTest, public ::testing::WithParamInterface<int> {};
@@ -23,47 +25,32 @@ TEST_F(EveryPage, FitsTheWindowAtTwoSizes)
     ExpectLayoutFits("Internet Explorer 7 after the icons page");
 }
 
-// What recommended settings set on each page: check rows as "list:row", check boxes, radio
-// buttons and combo boxes by their identifiers.
+// What recommended settings set on each page: "list:row=check" for check rows, "id=state" for
+// check boxes and radio buttons, "id=selection" for combo boxes.
 std::map<std::string, int> Recommended(int page, bool xp)
 {
-    switch (page) {
-    case kPageDesktop:
-        return {{"2003:0", 1}, {"2062:1", 1}};
-    case kPageStartMenu:
-        return {{"2041", 1}, {"2042", 1}, {"2043", 1}, {"2044", 1}, {"2045", 1}, {"2046", 1}, {"2047", 1}, {"2048", 1},
-                {"2008", 1}, {"2009", 1}, {"2200", 1}, {"2014", 1}, {"2016", 1}, {"2015", xp ? 1 : 2}, {"2017", 2},
-                {"2018", 4}, {"2056", 1}, {"2057", 0}};
-    case kPageSystem: {
-        std::map<std::string, int> settings = {{"2003:0", 0}, {"2061:0", 1}, {"2061:1", 0}, {"2042", 1}, {"2043", 1},
-                                               {"2044", 1}, {"2045", 1}, {"2047", 1}, {"2046", 0}, {"2009", 2},
-                                               {"2200", 7}, {"2014", 7}, {"2015", 7}, {"2017", 0}};
-        if (xp)
-            settings["2041"] = 0;
-        return settings;
-    }
-    case kPageHardware:
-        return {{"2003:0", 1}, {"2003:1", 1}, {"2003:2", 1}, {"2003:3", 0}};
-    case kPageNetwork1: {
-        std::map<std::string, int> settings;
-        for (int row = 0; row < 14; ++row)
-            settings["2003:" + std::to_string(row)] = row != 1 && row != 3 && row != 9 && row != 10;
-        if (!xp)
-            settings["2003:14"] = 1;
-        return settings;
-    }
-    case kPageNetwork2: {
-        std::map<std::string, int> settings;
-        for (int box : {2041, 2042, 2043, 2046, 2047, 2048, 2049, 2050, 2065, 2066, 2067, 2068})
-            settings[std::to_string(box)] = 1;
-        for (auto [combo, choice] : {std::pair{2008, 8}, {2009, 19}, {2200, 90}, {2016, 6}, {2017, 0}, {2018, 3},
-                                     {2019, 3}, {2020, 2}, {2021, 40}, {2022, 9}, {2023, 30}, {2024, 7}})
-            settings[std::to_string(combo)] = choice;
-        return settings;
-    }
-    default:  // restrictions, icons, Internet Explorer: nothing
-        return {};
-    }
+    std::string settings;
+    if (page == kPageDesktop)
+        settings = "2003:0=1 2062:1=1";
+    if (page == kPageStartMenu)
+        settings = std::string("2041=1 2042=1 2043=1 2044=1 2045=1 2046=1 2047=1 2048=1 2008=1 2009=1 2200=1 2014=1 "
+                               "2016=1 2017=2 2018=4 2056=1 2057=0 2015=") + (xp ? "1" : "2");
+    if (page == kPageSystem)
+        settings = std::string("2003:0=0 2061:0=1 2061:1=0 2042=1 2043=1 2044=1 2045=1 2047=1 2046=0 2009=2 2200=7 "
+                               "2014=7 2015=7 2017=0") + (xp ? " 2041=0" : "");
+    if (page == kPageHardware)
+        settings = "2003:0=1 2003:1=1 2003:2=1 2003:3=0";
+    if (page == kPageNetwork1)
+        settings = std::string("2003:0=1 2003:1=0 2003:2=1 2003:3=0 2003:4=1 2003:5=1 2003:6=1 2003:7=1 2003:8=1 "
+                               "2003:9=0 2003:10=0 2003:11=1 2003:12=1 2003:13=1") + (xp ? "" : " 2003:14=1");
+    if (page == kPageNetwork2)
+        settings = "2041=1 2042=1 2043=1 2046=1 2047=1 2048=1 2049=1 2050=1 2065=1 2066=1 2067=1 2068=1 2008=8 "
+                   "2009=19 2200=90 2016=6 2017=0 2018=3 2019=3 2020=2 2021=40 2022=9 2023=30 2024=7";
+    std::map<std::string, int> wanted;  // the restrictions, icons and browser pages: none
+    std::istringstream items(settings);
+    for (std::string item; items >> item;)
+        wanted[item.substr(0, item.find('='))] = std::stoi(item.substr(item.find('=') + 1));
+    return wanted;
 }
 
 TEST_P(EveryPage, RecommendedSettingsChangeOnlyTheControlsTheyName)

@@ -25,26 +25,14 @@ const HKEY kMachine = HKEY_LOCAL_MACHINE;
 
 // A text of the machine the program reads at start-up (the Internet Explorer version, the
 // service pack), set for the life of the object; the prefix's own is put back afterwards.
-class MachineText {
-public:
-    MachineText(const wchar_t* key, const wchar_t* name, const wchar_t* text) : key_(key), name_(name), old_(Get(kMachine, key, name))
-    {
-        testreg::SetString(kMachine, key_, name_, text);
-    }
-    ~MachineText()
-    {
-        if (old_.exists)
-            testreg::SetString(kMachine, key_, name_, old_.Text());
-        else
-            RemoveValue(kMachine, key_, name_);
-    }
+struct MachineText {
+    const wchar_t* key;
+    const wchar_t* name;
+    testreg::Value old = Get(kMachine, key, name);
+    MachineText(const wchar_t* k, const wchar_t* n, const wchar_t* text) : key(k), name(n) { testreg::SetString(kMachine, k, n, text); }
+    ~MachineText() { old.exists ? testreg::SetString(kMachine, key, name, old.Text()) : RemoveValue(kMachine, key, name); }
     MachineText(const MachineText&) = delete;
     MachineText& operator=(const MachineText&) = delete;
-
-private:
-    const wchar_t* key_;
-    const wchar_t* name_;
-    testreg::Value old_;
 };
 
 class PagesEndToEnd : public EndToEndTest {
@@ -159,9 +147,7 @@ TEST_F(PagesEndToEnd, HardwarePage)
     for (const wchar_t* name : {L"PrefetchTail", L"CacheSize", L"Prefetch"})
         RemoveValue(kMachine, kCdfs, name);
     Open(kPageHardware);
-    EXPECT_EQ(4, app_.ItemCount(kIdListMain));
-    EXPECT_EQ(7, app_.ItemCount(kIdListRight));
-    EXPECT_EQ(33, app_.ComboCount(2200));
+    EXPECT_EQ(4, app_.ItemCount(kIdListMain));  // Windows 7 has the USB row
     EXPECT_EQ(L"硬件", app_.Text(kIdGroupMain));  // one wording
     Shoot(L"page4");
     ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 0, true));
@@ -253,7 +239,6 @@ TEST_F(PagesEndToEnd, InternetExplorerPageForVersion8)
     testreg::SetDword(kUser, kMenuBar, L"ITBar7Position", 1);
     Open(kPageInternetExplorer);
     EXPECT_EQ(14, app_.ItemCount(kIdListMain));
-    EXPECT_EQ(8, app_.ItemCount(kIdListRight));
     EXPECT_EQ(L"IE 8", app_.Text(kIdGroupMain));
     EXPECT_TRUE(app_.ItemCheck(kIdListMain, 7) == 1 && app_.ItemCheck(kIdListMain, 8) == 1);
     Shoot(L"page8-ie8");

@@ -164,6 +164,8 @@ TEST_F(StartMenuPage, IconSizeRadios)
     Put(kUser, kAdvanced, L"Start_LargeMFUIcons", Dw(0));
     Reread();
     EXPECT_TRUE(BoxChecked(2056) && !BoxChecked(2057));
+    ASSERT_EQ(0, Apply());
+    EXPECT_TRUE(Holds(kUser, kAdvanced, L"Start_LargeMFUIcons", Dw(0)));
     SetBox(2056, false);
     Put(kUser, kAdvanced, L"Start_LargeMFUIcons", Dw(9));
     ASSERT_EQ(0, Apply());  // neither radio checked: nothing is written
