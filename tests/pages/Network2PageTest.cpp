@@ -1,8 +1,6 @@
 #include "tests/pages/PageTest.h"
 #include "tests/support/RegistryFacts.h"
 
-#include <algorithm>
-
 namespace {
 
 // The eighteen pairs, numbered from 1 as the page numbers them: check box, combo, the value
@@ -58,20 +56,6 @@ void PutPair(int pair, const Data& first, const Data& second)
     return Holds(kPairs[pair].root, KeyOf(pair), second ? SecondName(pair) : kPairs[pair].name, data);
 }
 
-// Cases of several pairs run together: round r takes the r-th case of every pair.
-template <class Case>
-std::vector<std::vector<const Case*>> Rounds(const std::vector<Case>& cases)
-{
-    std::vector<std::vector<const Case*>> rounds;
-    std::map<int, size_t> seen;
-    for (const Case& c : cases) {
-        const size_t round = seen[c.pair]++;
-        rounds.resize(std::max(rounds.size(), round + 1));
-        rounds[round].push_back(&c);
-    }
-    return rounds;
-}
-
 class Network2Page : public PageTest {
 protected:
     std::wstring Text(int pair, int position) { return App().Combo(kPairs[pair].combo)->GetItemText(position).CStr(); }
@@ -115,25 +99,21 @@ TEST_F(Network2Page, EveryChoiceListFollowsItsRuleAtItsEndsAndSteps)
     Start(kPageNetwork2, kWin7);
     for (int pair = 1; pair <= kPairCount; ++pair)
         EXPECT_EQ(kPairs[pair].choices, App().Combo(kPairs[pair].combo)->GetCount()) << "pair " << pair;
-    for (const std::vector<const Choice*>& round : Rounds(kChoices)) {
-        for (const Choice* c : round) {
-            PutPair(c->pair, Dw(7777777), Dw(7777777));  // in no list
-            SetBox(kPairs[c->pair].box, true);
-            Select(kPairs[c->pair].combo, c->position);
-            EXPECT_EQ(c->text, Text(c->pair, c->position)) << "pair " << c->pair << " at " << c->position;
-        }
+    for (const Choice& c : kChoices) {
+        const std::string what = "pair " + std::to_string(c.pair) + " at " + std::to_string(c.position);
+        PutPair(c.pair, Dw(7777777), Dw(7777777));  // in no list
+        SetBox(kPairs[c.pair].box, true);
+        Select(kPairs[c.pair].combo, c.position);
+        EXPECT_EQ(c.text, Text(c.pair, c.position)) << what;
         ASSERT_EQ(0, Apply());
-        for (const Choice* c : round) {
-            EXPECT_TRUE(Holds(c->pair, Dw(c->number))) << "pair " << c->pair << " at " << c->position;
-            if (c->pair == kDownloads) {
-                EXPECT_TRUE(Holds(c->pair, Dw(c->number), true));
-            }
-            if (c->pair == kTimeouts) {  // the short timeouts go without the second value
-                EXPECT_TRUE(Holds(c->pair, c->position < 5 ? kAbsent : Dw(c->number), true)) << c->position;
-            }
-            EXPECT_TRUE(BoxChecked(kPairs[c->pair].box) && Selection(kPairs[c->pair].combo) == c->position)
-                << "pair " << c->pair << " at " << c->position << " read back";
+        EXPECT_TRUE(Holds(c.pair, Dw(c.number))) << what;
+        if (c.pair == kDownloads) {
+            EXPECT_TRUE(Holds(c.pair, Dw(c.number), true));
         }
+        if (c.pair == kTimeouts) {  // the short timeouts go without the second value
+            EXPECT_TRUE(Holds(c.pair, c.position < 5 ? kAbsent : Dw(c.number), true)) << what;
+        }
+        EXPECT_TRUE(BoxChecked(kPairs[c.pair].box) && Selection(kPairs[c.pair].combo) == c.position) << what << " read back";
     }
 }
 
@@ -159,13 +139,11 @@ const std::vector<Reading> kReadings = {
 TEST_F(Network2Page, ReadsFindTheChoiceOrClearThePair)
 {
     Start(kPageNetwork2, kWin7);
-    for (const std::vector<const Reading*>& round : Rounds(kReadings)) {
-        for (const Reading* r : round)
-            PutPair(r->pair, r->first, r->second);
+    for (const Reading& r : kReadings) {
+        PutPair(r.pair, r.first, r.second);
         Reread();
-        for (const Reading* r : round)
-            EXPECT_TRUE(BoxChecked(kPairs[r->pair].box) == (r->position >= 0) && Selection(kPairs[r->pair].combo) == r->position)
-                << "pair " << r->pair << " expecting " << r->position;
+        EXPECT_TRUE(BoxChecked(kPairs[r.pair].box) == (r.position >= 0) && Selection(kPairs[r.pair].combo) == r.position)
+            << "pair " << r.pair << " expecting " << r.position;
     }
 }
 
