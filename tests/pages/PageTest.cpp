@@ -51,7 +51,8 @@ void Put(HKEY root, const std::wstring& key, const wchar_t* name, const Data& da
                                                                                     : testreg::Narrow(data.text));
 }
 
-void PageTest::ExpectRowsBothWays(const std::vector<RowValue>& values, const std::vector<std::pair<int, int>>& missingReadsChecked)
+void PageTest::ExpectRowsBothWays(const std::vector<RowValue>& values,
+                                  const std::vector<std::pair<int, int>>& missingReadsChecked)
 {
     std::map<int, int> rows;
     for (const RowValue& v : values)
@@ -89,7 +90,8 @@ void PageTest::ExpectRowsBothWays(const std::vector<RowValue>& values, const std
     phase(
         "missing", [](const RowValue& v) { return v.name ? kAbsent : kNoKey; },
         [&](const RowValue& v) {
-            return std::count(missingReadsChecked.begin(), missingReadsChecked.end(), std::make_pair(v.listId, v.row)) > 0;
+            const std::pair<int, int> place(v.listId, v.row);
+            return std::find(missingReadsChecked.begin(), missingReadsChecked.end(), place) != missingReadsChecked.end();
         },
         false);
     phase("checked data", [](const RowValue& v) { return v.readsChecked; }, [](const RowValue&) { return true; }, true);
