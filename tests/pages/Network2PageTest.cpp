@@ -1,23 +1,12 @@
-#include "tests/pages/PageChecks.h"
-#include "tests/support/AppFixture.h"
+#include "tests/pages/PageTest.h"
 #include "tests/support/RegistryFacts.h"
-
-#include <gtest/gtest.h>
-
-#include <map>
-#include <string>
-#include <vector>
 
 namespace {
 
-const wchar_t kTcpip[] = L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
-const wchar_t kInternet[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
-
-// The eighteen pairs, numbered from 1 as the page numbers them, and the value each writes
-// first.
+// The eighteen pairs, numbered from 1 as the page numbers them: check box, combo, the value
+// each writes first, and the length of its choice list.
 struct Pair {
-    int checkId;
-    int comboId;
+    int box, combo;
     HKEY root;
     const wchar_t* name;
     int choices;
@@ -44,64 +33,37 @@ const Pair kPairs[] = {
     {2074, 2079, HKEY_LOCAL_MACHINE, L"TcpMaxHalfOpenRetried", 23},
 };
 const int kPairCount = 18;
-const int kDownloads = 12;
+const int kDownloads = 12;  // pairs with a second value
 const int kTimeouts = 14;
 
-const wchar_t* KeyOf(const Pair& pair)
+const wchar_t* KeyOf(int pair)
 {
-    return pair.root == HKEY_CURRENT_USER ? kInternet : kTcpip;
+    return kPairs[pair].root == HKEY_CURRENT_USER ? L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings"
+                                                  : L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
 }
-// The second value of the two-value pairs.
 const wchar_t* SecondName(int pair)
 {
     return pair == kDownloads ? L"MaxConnectionsPer1_0Server" : pair == kTimeouts ? L"ServerInfoTimeout" : nullptr;
 }
-
-// Cases for several pairs run together: round r takes the r-th case of every pair.
-template <class Case>
-std::vector<std::vector<const Case*>> Rounds(const std::vector<Case>& cases)
+void PutPair(int pair, const Data& first, const Data& second)
 {
-    std::vector<std::vector<const Case*>> rounds;
-    std::map<int, size_t> seen;
-    for (const Case& c : cases) {
-        const size_t round = seen[c.pair]++;
-        if (rounds.size() <= round)
-            rounds.resize(round + 1);
-        rounds[round].push_back(&c);
-    }
-    return rounds;
+    Put(kPairs[pair].root, KeyOf(pair), kPairs[pair].name, first);
+    if (SecondName(pair))
+        Put(kPairs[pair].root, KeyOf(pair), SecondName(pair), second);
+}
+::testing::AssertionResult Holds(int pair, const Data& data, bool second = false)
+{
+    return Holds(kPairs[pair].root, KeyOf(pair), second ? SecondName(pair) : kPairs[pair].name, data);
 }
 
-class Network2Page : public AppTest {
+class Network2Page : public PageTest {
 protected:
-    void Start(int os = kWin7, int language = 950)
-    {
-        StartApp(os, 8, 3, language);
-        ShowPage(kPageNetwork2);
-    }
-    QmButton& CheckBox(int pair) { return *App().Button(kPairs[pair].checkId); }
-    QmCombo& Combo(int pair) { return *App().Combo(kPairs[pair].comboId); }
-    std::wstring Text(int pair, int position) { return Combo(pair).GetItemText(position).CStr(); }
-    void PutFirst(int pair, const Data& data) { Put(kPairs[pair].root, KeyOf(kPairs[pair]), kPairs[pair].name, data); }
-    void PutSecond(int pair, const Data& data)
-    {
-        if (SecondName(pair))
-            Put(kPairs[pair].root, KeyOf(kPairs[pair]), SecondName(pair), data);
-    }
-    ::testing::AssertionResult FirstHolds(int pair, const Data& data)
-    {
-        return Holds(kPairs[pair].root, KeyOf(kPairs[pair]), kPairs[pair].name, data);
-    }
-    ::testing::AssertionResult SecondHolds(int pair, const Data& data)
-    {
-        return Holds(kPairs[pair].root, KeyOf(kPairs[pair]), SecondName(pair), data);
-    }
+    std::wstring Text(int pair, int position) { return App().Combo(kPairs[pair].combo)->GetItemText(position).CStr(); }
 };
 
 // A choice: its text and the number it writes.
 struct Choice {
-    int pair;
-    int position;
+    int pair, position;
     const wchar_t* text;
     DWORD number;
 };
@@ -134,39 +96,31 @@ const std::vector<Choice> kChoices = {
 
 TEST_F(Network2Page, EveryChoiceListFollowsItsRuleAtItsEndsAndSteps)
 {
-    Start();
+    Start(kPageNetwork2, kWin7);
     for (int pair = 1; pair <= kPairCount; ++pair)
-        EXPECT_EQ(kPairs[pair].choices, Combo(pair).GetCount()) << "pair " << pair;
-    const Data unknown = Dw(7777777);  // in no list
-    for (const std::vector<const Choice*>& round : Rounds(kChoices)) {
-        for (const Choice* c : round) {
-            PutFirst(c->pair, unknown);
-            PutSecond(c->pair, unknown);
-            CheckBox(c->pair).SetChecked();
-            Combo(c->pair).SetCurSel(c->position);
-            EXPECT_EQ(c->text, Text(c->pair, c->position)) << "pair " << c->pair << " at " << c->position;
-        }
+        EXPECT_EQ(kPairs[pair].choices, App().Combo(kPairs[pair].combo)->GetCount()) << "pair " << pair;
+    for (const Choice& c : kChoices) {
+        const std::string what = "pair " + std::to_string(c.pair) + " at " + std::to_string(c.position);
+        PutPair(c.pair, Dw(7777777), Dw(7777777));  // in no list
+        SetBox(kPairs[c.pair].box, true);
+        Select(kPairs[c.pair].combo, c.position);
+        EXPECT_EQ(c.text, Text(c.pair, c.position)) << what;
         ASSERT_EQ(0, Apply());
-        for (const Choice* c : round) {
-            EXPECT_TRUE(FirstHolds(c->pair, Dw(c->number))) << "pair " << c->pair << " at " << c->position;
-            if (c->pair == kDownloads) {
-                EXPECT_TRUE(SecondHolds(c->pair, Dw(c->number)));
-            }
-            if (c->pair == kTimeouts) {  // the short timeouts go without the second value
-                EXPECT_TRUE(SecondHolds(c->pair, c->position < 5 ? kAbsent : Dw(c->number))) << c->position;
-            }
-            // Read back as the same choice.
-            EXPECT_EQ(BST_CHECKED, CheckBox(c->pair).GetCheck()) << "pair " << c->pair << " at " << c->position;
-            EXPECT_EQ(c->position, Combo(c->pair).GetCurSel()) << "pair " << c->pair << " at " << c->position;
+        EXPECT_TRUE(Holds(c.pair, Dw(c.number))) << what;
+        if (c.pair == kDownloads) {
+            EXPECT_TRUE(Holds(c.pair, Dw(c.number), true));
         }
+        if (c.pair == kTimeouts) {  // the short timeouts go without the second value
+            EXPECT_TRUE(Holds(c.pair, c.position < 5 ? kAbsent : Dw(c.number), true)) << what;
+        }
+        EXPECT_TRUE(BoxChecked(kPairs[c.pair].box) && Selection(kPairs[c.pair].combo) == c.position) << what << " read back";
     }
 }
 
 // What a pair shows for the values in the registry (-1: cleared, no choice).
 struct Reading {
     int pair;
-    Data first;
-    Data second;
+    Data first, second;
     int position;
 };
 const std::vector<Reading> kReadings = {
@@ -184,78 +138,44 @@ const std::vector<Reading> kReadings = {
 
 TEST_F(Network2Page, ReadsFindTheChoiceOrClearThePair)
 {
-    Start();
-    for (const std::vector<const Reading*>& round : Rounds(kReadings)) {
-        for (const Reading* r : round) {
-            PutFirst(r->pair, r->first);
-            PutSecond(r->pair, r->second);
-        }
+    Start(kPageNetwork2, kWin7);
+    for (const Reading& r : kReadings) {
+        PutPair(r.pair, r.first, r.second);
         Reread();
-        for (const Reading* r : round) {
-            EXPECT_EQ(r->position >= 0 ? BST_CHECKED : BST_UNCHECKED, CheckBox(r->pair).GetCheck())
-                << "pair " << r->pair << " expecting " << r->position;
-            EXPECT_EQ(r->position, Combo(r->pair).GetCurSel()) << "pair " << r->pair;
-        }
+        EXPECT_TRUE(BoxChecked(kPairs[r.pair].box) == (r.position >= 0) && Selection(kPairs[r.pair].combo) == r.position)
+            << "pair " << r.pair << " expecting " << r.position;
     }
 }
 
 TEST_F(Network2Page, ClearedPairsAndPairsWithoutAChoice)
 {
+    for (int pair = 1; pair <= kPairCount; ++pair)
+        PutPair(pair, Dw(3), Dw(4));  // a choice of some lists, not of others
+    Start(kPageNetwork2, kWin7);
     for (int pair = 1; pair <= kPairCount; ++pair) {
-        PutFirst(pair, Dw(3));  // a choice of some lists, not of others
-        PutSecond(pair, Dw(4));
-    }
-    Start();
-    // Checked without a choice: nothing is written or deleted.
-    for (int pair = 1; pair <= kPairCount; ++pair) {
-        CheckBox(pair).SetChecked();
-        Combo(pair).SetCurSel(-1);
+        SetBox(kPairs[pair].box, true);
+        Select(kPairs[pair].combo, -1);
     }
     const testreg::Snapshot before = testreg::TakeSnapshot();
     ASSERT_EQ(0, Apply());
-    EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot()));
+    EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot())) << "checked without a choice";
 
-    // Cleared: every value goes, except the download pair's two, which stay as they are.
+    // Cleared: every value goes, but the download pair's two.
     for (int pair = 1; pair <= kPairCount; ++pair)
-        CheckBox(pair).SetUnchecked();
+        SetBox(kPairs[pair].box, false);
     ASSERT_EQ(0, Apply());
     for (int pair = 1; pair <= kPairCount; ++pair)
-        EXPECT_TRUE(FirstHolds(pair, pair == kDownloads ? Dw(3) : kAbsent)) << "pair " << pair;
-    EXPECT_TRUE(SecondHolds(kDownloads, Dw(4)));
-    EXPECT_TRUE(SecondHolds(kTimeouts, kAbsent));
+        EXPECT_TRUE(Holds(pair, pair == kDownloads ? Dw(3) : kAbsent)) << "pair " << pair;
+    EXPECT_TRUE(Holds(kDownloads, Dw(4), true));
+    EXPECT_TRUE(Holds(kTimeouts, kAbsent, true));
 }
 
-TEST_F(Network2Page, RecommendedSettingsChangeOnlyTheControls)
+TEST_F(Network2Page, SimplifiedTexts)
 {
-    Start(kXp);
-    const testreg::Snapshot before = testreg::TakeSnapshot();
-    App().OnCommand(Window(), kIdRecommendButton, nullptr, BN_CLICKED);
-    for (int pair : {1, 2, 3, 6, 7, 8, 9, 10, 11, 12, 13, 14})
-        EXPECT_EQ(BST_CHECKED, CheckBox(pair).GetCheck()) << "pair " << pair;
-    for (int pair : {4, 5, 15, 16, 17, 18})
-        EXPECT_EQ(BST_UNCHECKED, CheckBox(pair).GetCheck()) << "pair " << pair;
-    const int selections[][2] = {{1, 8}, {2, 19}, {3, 90}, {6, 6}, {7, 0}, {8, 3}, {9, 3}, {10, 2}, {11, 40},
-                                 {12, 9}, {13, 30}, {14, 7}};
-    for (const auto& s : selections)
-        EXPECT_EQ(s[1], Combo(s[0]).GetCurSel()) << "pair " << s[0];
-    EXPECT_EQ(L"5 分鐘(建議)", Text(kTimeouts, Combo(kTimeouts).GetCurSel()));
-    EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot()));
-}
-
-TEST_F(Network2Page, SimplifiedTextsAndNothingOverlapsAt640By480)
-{
-    Start(kVista, 936);
+    Start(kPageNetwork2, kVista, 8, 3, 936);
     EXPECT_EQ(L"5 分钟(建议)", Text(kTimeouts, 7));
     EXPECT_EQ(L"120 (IPv4 建议)", Text(3, 90));
-    EXPECT_STREQ(L"增加 IE 预设逾时值的持续性", CheckBox(kTimeouts).GetText().CStr());
-    std::vector<int> ids = {kIdApplyButton, kIdRecommendButton};
-    for (int pair = 1; pair <= kPairCount; ++pair) {
-        ids.push_back(kPairs[pair].checkId);
-        ids.push_back(kPairs[pair].comboId);
-    }
-    EXPECT_EQ("", Overlaps(App(), ids.data(), static_cast<int>(ids.size())));
-    for (int pair = 1; pair <= kPairCount; ++pair)
-        EXPECT_EQ("", NotInside(App(), kIdGroupMain, {kPairs[pair].checkId, kPairs[pair].comboId}));
+    EXPECT_STREQ(L"增加 IE 预设逾时值的持续性", App().Button(kPairs[kTimeouts].box)->GetText().CStr());
 }
 
 }  // namespace

@@ -3,75 +3,118 @@
 #include "app/LayoutMath.h"
 #include "tests/support/RegistryFacts.h"
 
-#include <vector>
+#include <shlwapi.h>
 
-void Put(HKEY root, const wchar_t* key, const wchar_t* name, const Data& data)
+#include <algorithm>
+
+void Put(HKEY root, const std::wstring& key, const wchar_t* name, const Data& data)
 {
-    if (data.kind == Data::Dword) {
+    if (data.kind == Data::Dword)
         testreg::SetDword(root, key, name, data.number);
-    } else if (data.kind == Data::Text) {
+    else if (data.kind == Data::Text)
         testreg::SetString(root, key, name, data.text);
-    } else {
-        HKEY opened = nullptr;
-        if (RegOpenKeyExW(root, key, 0, KEY_SET_VALUE, &opened) == ERROR_SUCCESS) {
-            RegDeleteValueW(opened, name);
-            RegCloseKey(opened);
-        }
+    else if (data.kind == Data::Key)
+        testreg::CreateKey(root, key);
+    else if (data.kind == Data::NoKey)
+        SHDeleteKeyW(root, key.c_str());
+    else if (HKEY opened = nullptr; RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE, &opened) == ERROR_SUCCESS) {
+        RegDeleteValueW(opened, name);
+        RegCloseKey(opened);
     }
 }
 
-::testing::AssertionResult Holds(HKEY root, const wchar_t* key, const wchar_t* name, const Data& data)
+::testing::AssertionResult Holds(HKEY root, const std::wstring& key, const wchar_t* name, const Data& data)
 {
+    const std::string where = testreg::Narrow(key) + " : " + testreg::Narrow(name ? name : L"(key)");
+    if (data.kind == Data::Key || data.kind == Data::NoKey) {
+        const int values = testreg::ValueCount(root, key);  // -1: no key
+        if (data.kind == Data::Key ? values == 0 : values < 0)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << where << " holds " << values << " values, expected "
+                                             << (data.kind == Data::Key ? "an empty key" : "no key");
+    }
     const testreg::Value value = testreg::Get(root, key, name);
-    const bool ok = data.kind == Data::Absent ? !value.exists
+    const bool ok = data.kind == Data::Absent  ? !value.exists
                     : data.kind == Data::Dword ? value.IsDword(data.number)
                                                : value.IsString(data.text);
     if (ok)
         return ::testing::AssertionSuccess();
-    auto failure = ::testing::AssertionFailure() << testreg::Narrow(name) << " is ";
+    auto failure = ::testing::AssertionFailure() << where << " is ";
     if (!value.exists)
-        return failure << "absent";
-    if (value.type == REG_DWORD && value.data.size() == 4)
-        return failure << "DWORD " << *reinterpret_cast<const DWORD*>(value.data.data());
-    return failure << "type " << value.type << " \"" << testreg::Narrow(value.Text()) << "\"";
+        failure << "absent";
+    else if (value.type == REG_DWORD && value.data.size() == 4)
+        failure << "DWORD " << *reinterpret_cast<const DWORD*>(value.data.data());
+    else
+        failure << "type " << value.type << " \"" << testreg::Narrow(value.Text()) << "\"";
+    return failure << ", expected " << (data.kind == Data::Absent ? "absent" : data.kind == Data::Dword
+                                                                                    ? std::to_string(data.number)
+                                                                                    : testreg::Narrow(data.text));
 }
 
-void PageTest::ExpectRowsBothWays(const RowValueCase* cases, int count)
+void PageTest::ExpectRowsBothWays(const std::vector<RowValue>& values,
+                                  const std::vector<std::pair<int, int>>& missingReadsChecked)
 {
-    for (int i = 0; i < count; ++i)
-        Put(cases[i].root, cases[i].key, cases[i].name, cases[i].readsChecked);
-    Reread();
-    for (int i = 0; i < count; ++i)
-        EXPECT_EQ(1, Check(cases[i].listId, cases[i].row)) << cases[i].what;
-    for (int i = 0; i < count; ++i)
-        SetCheck(cases[i].listId, cases[i].row, false);
-    ASSERT_EQ(0, Apply());
-    for (int i = 0; i < count; ++i) {
-        EXPECT_TRUE(Holds(cases[i].root, cases[i].key, cases[i].name, cases[i].clearedWrites)) << cases[i].what << " cleared";
-        EXPECT_EQ(0, Check(cases[i].listId, cases[i].row)) << cases[i].what << " after the re-read";
-    }
+    std::map<int, int> rows;
+    for (const RowValue& v : values)
+        if (v.row != kNotShown)
+            rows[v.listId] = std::max(rows[v.listId], v.row + 1);
+    for (const auto& [list, count] : rows)
+        EXPECT_EQ(count, ItemCount(list)) << "rows of list " << list;
 
-    for (int i = 0; i < count; ++i)
-        Put(cases[i].root, cases[i].key, cases[i].name, cases[i].readsCleared);
-    Reread();
-    for (int i = 0; i < count; ++i)
-        EXPECT_EQ(0, Check(cases[i].listId, cases[i].row)) << cases[i].what;
-    for (int i = 0; i < count; ++i)
-        SetCheck(cases[i].listId, cases[i].row, true);
-    ASSERT_EQ(0, Apply());
-    for (int i = 0; i < count; ++i) {
-        EXPECT_TRUE(Holds(cases[i].root, cases[i].key, cases[i].name, cases[i].checkedWrites)) << cases[i].what << " checked";
-        EXPECT_EQ(1, Check(cases[i].listId, cases[i].row)) << cases[i].what << " after the re-read";
+    auto where = [](const RowValue& v) {
+        return std::to_string(v.listId) + " row " + std::to_string(v.row) + " " + testreg::Narrow(v.name ? v.name : v.key);
+    };
+    // Arranges the registry, reads, flips every row or not, applies, and checks what was written.
+    auto phase = [&](const char* what, auto arrange, auto readsChecked, bool flip) {
+        for (const RowValue& v : values)
+            Put(v.root, v.key, v.name, v.row == kNotShown ? v.readsChecked : arrange(v));
+        Reread();
+        for (const RowValue& v : values)
+            if (v.row != kNotShown) {
+                EXPECT_EQ(readsChecked(v) ? 1 : 0, Check(v.listId, v.row)) << what << ": " << where(v);
+            }
+        for (const RowValue& v : values)
+            if (v.row != kNotShown)
+                SetCheck(v.listId, v.row, readsChecked(v) != flip);
+        ASSERT_EQ(0, Apply());
+        for (const RowValue& v : values) {
+            const bool checked = readsChecked(v) != flip;
+            EXPECT_TRUE(Holds(v.root, v.key, v.name,
+                              v.row == kNotShown ? v.readsChecked : checked ? v.checkedWrites : v.clearedWrites))
+                << what << (flip ? ", flipped" : ", applied as read");
+            if (v.row != kNotShown) {
+                EXPECT_EQ(checked ? 1 : 0, Check(v.listId, v.row)) << what << ", read back: " << where(v);
+            }
+        }
+    };
+    phase(
+        "missing", [](const RowValue& v) { return v.name ? kAbsent : kNoKey; },
+        [&](const RowValue& v) {
+            const std::pair<int, int> place(v.listId, v.row);
+            return std::find(missingReadsChecked.begin(), missingReadsChecked.end(), place) != missingReadsChecked.end();
+        },
+        false);
+    phase("checked data", [](const RowValue& v) { return v.readsChecked; }, [](const RowValue&) { return true; }, true);
+    phase("cleared data", [](const RowValue& v) { return v.readsCleared; }, [](const RowValue&) { return false; }, true);
+}
+
+std::map<std::string, int> PageTest::ControlStates()
+{
+    std::map<std::string, int> states;
+    for (int id = 2000; id <= 2200; ++id) {
+        const std::string name = std::to_string(id);
+        if (QmListview* list = App().ListView(id))
+            for (int row = 0; row < list->GetItemCount(); ++row)
+                states[name + ":" + std::to_string(row)] = list->GetItemCheck(row);
+        else if (QmCombo* combo = App().Combo(id))
+            states[name] = combo->GetCurSel();
+        else if (QmButton* button = App().Button(id))
+            states[name] = button->GetCheck();
     }
+    return states;
 }
 
 namespace {
-
-struct Placed {
-    int id;
-    RECT rect;
-    bool groupBox;
-};
 
 bool Inside(const RECT& inner, const RECT& outer)
 {
@@ -81,7 +124,7 @@ bool Inside(const RECT& inner, const RECT& outer)
 
 }  // namespace
 
-void PageTest::ExpectLayoutFits(const char* what)
+void PageTest::ExpectLayoutFits(const std::string& what)
 {
     for (const SIZE size : {SIZE{640, 480}, SIZE{1000, 700}}) {
         RECT client = {0, 0, size.cx, size.cy};
@@ -91,24 +134,27 @@ void PageTest::ExpectLayoutFits(const char* what)
                      SWP_NOZORDER | SWP_NOACTIVATE);
         Pump();
         GetClientRect(Window(), &client);
-        const std::string when = std::string(what) + " at " + std::to_string(size.cx) + " x " + std::to_string(size.cy);
-        // The page area, below the shared top row.
-        std::vector<Placed> placed;
+        const std::string when = what + " at " + std::to_string(size.cx) + " x " + std::to_string(size.cy);
+        struct Placed {
+            int id;
+            RECT rect;
+            bool groupBox;
+        };
+        std::vector<Placed> placed;  // below the shared top row
         for (int id = 2000; id <= 2200; ++id) {
             QmWndBase* control = App().Control(id);
-            if (!control)
+            if (!control || control->GetPositionInParent().x < 0)
                 continue;
             const POINT at = control->GetPositionInParent();
             const SIZE extent = control->GetSize();
-            if (at.x < 0 || at.y < kPageTop)
-                continue;
             const RECT rect = {at.x, at.y, at.x + extent.cx, at.y + extent.cy};
+            EXPECT_TRUE(Inside(rect, client)) << when << ": control " << id << " leaves the client area";
             const bool groupBox =
                 App().Button(id) && (GetWindowLongW(control->Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
-            placed.push_back(Placed{id, rect, groupBox});
-            EXPECT_TRUE(Inside(rect, client)) << when << ": control " << id << " leaves the client area";
+            if (at.y >= kPageTop)
+                placed.push_back(Placed{id, rect, groupBox});
         }
-        for (size_t a = 0; a < placed.size(); ++a) {
+        for (size_t a = 0; a < placed.size(); ++a)
             for (size_t b = a + 1; b < placed.size(); ++b) {
                 RECT common;
                 const bool held = (placed[a].groupBox && Inside(placed[b].rect, placed[a].rect)) ||
@@ -116,11 +162,9 @@ void PageTest::ExpectLayoutFits(const char* what)
                 EXPECT_TRUE(held || !IntersectRect(&common, &placed[a].rect, &placed[b].rect))
                     << when << ": controls " << placed[a].id << " and " << placed[b].id << " overlap";
             }
-        }
         for (int id : {kIdListMain, kIdListRight, kIdListLower}) {
             QmListview* list = App().ListView(id);
-            const bool placedList = list->GetPositionInParent().x >= 0;
-            EXPECT_TRUE(!placedList || list->Send(LVM_GETCOUNTPERPAGE) >= list->GetItemCount())
+            EXPECT_TRUE(list->GetPositionInParent().x < 0 || list->Send(LVM_GETCOUNTPERPAGE) >= list->GetItemCount())
                 << when << ": list " << id << " cuts rows off";
         }
     }

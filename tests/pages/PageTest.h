@@ -1,53 +1,68 @@
-// What the tests of the start menu, system and restrictions pages share: registry data as a
-// test sets and expects it, a table of check rows tried both ways, and a check that a page's
-// placed controls neither overlap nor leave the window.
+// What the page tests share: the application started on a page, registry data as a test sets
+// and expects it, every check row of a table tried both ways, the states of a page's controls,
+// and a check that the controls a page placed fit the window.
 #pragma once
 
 #include "tests/support/AppFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
-// A registry value as a test sets and expects it: a DWORD, a text, or absent.
+// A registry value as a test sets and expects it: a DWORD, a text or absent; or the key
+// itself, present and empty (kKey) or missing with everything below it (kNoKey).
 struct Data {
-    enum Kind { Absent, Dword, Text } kind;
+    enum Kind { Absent, Dword, Text, Key, NoKey } kind;
     DWORD number;
-    const wchar_t* text;
+    std::wstring text;
 };
-inline Data Dw(DWORD number) { return Data{Data::Dword, number, nullptr}; }
-inline Data Sz(const wchar_t* text) { return Data{Data::Text, 0, text}; }
-const Data kAbsent = {Data::Absent, 0, nullptr};
+inline Data Dw(DWORD number) { return Data{Data::Dword, number, L""}; }
+inline Data Sz(const std::wstring& text) { return Data{Data::Text, 0, text}; }
+const Data kAbsent = {Data::Absent, 0, L""};
+const Data kKey = {Data::Key, 0, L""};
+const Data kNoKey = {Data::NoKey, 0, L""};
 
-// Sets the value; Absent deletes it.
-void Put(HKEY root, const wchar_t* key, const wchar_t* name, const Data& data);
-::testing::AssertionResult Holds(HKEY root, const wchar_t* key, const wchar_t* name, const Data& data);
+void Put(HKEY root, const std::wstring& key, const wchar_t* name, const Data& data);
+::testing::AssertionResult Holds(HKEY root, const std::wstring& key, const wchar_t* name, const Data& data);
 
-// One value behind a check row: the data that reads as checked and as cleared, and what
-// checking and clearing the row write. A row of several values has one entry per value.
-struct RowValueCase {
-    const char* what;
+// One value behind a check row (a row of several values has one entry per value): the data
+// that reads as checked and as cleared, and what checking and clearing write. A name of null
+// stands for the key itself. Row kNotShown: a value of a row this system does not show, which
+// nothing may touch.
+const int kNotShown = -1;
+struct RowValue {
     int listId;
     int row;
     HKEY root;
-    const wchar_t* key;
+    std::wstring key;
     const wchar_t* name;
-    Data readsChecked;
-    Data readsCleared;
-    Data checkedWrites;
-    Data clearedWrites;
+    Data readsChecked, readsCleared, checkedWrites, clearedWrites;
 };
 
 class PageTest : public AppTest {
 protected:
-    // Shows `page` on a started application; then, for every entry: the registry holding the
-    // checked data reads checked, clearing by hand and applying writes the cleared data; the
-    // cleared data reads cleared, checking and applying writes the checked data.
-    void ExpectRowsBothWays(const RowValueCase* cases, int count);
-    // At 640 x 480 and again at 1000 x 700: every control the current page placed lies
-    // inside the client area, two of them overlap only where a group box holds the other,
-    // and every check list shows all its rows without scrolling.
-    void ExpectLayoutFits(const char* what);
+    void Start(int page, int os, int ie = 8, int servicePack = 3, int language = 950)
+    {
+        StartApp(os, ie, servicePack, language);
+        ShowPage(page);
+    }
+    // Every list holds exactly the rows of `values`. With every value missing the rows read
+    // cleared, but those of `missingReadsChecked` (list, row), and applying that writes what
+    // each row's state stands for; then from the checked data, and again from the cleared data,
+    // each row reads as it should, the opposite state applied writes the opposite data, and the
+    // page reads it back. Values of rows not shown keep their checked data throughout.
+    void ExpectRowsBothWays(const std::vector<RowValue>& values,
+                            const std::vector<std::pair<int, int>>& missingReadsChecked = {});
+
+    // Every check row, check box, radio button and combo box selection of the page area, by
+    // "id" or "id:row".
+    std::map<std::string, int> ControlStates();
+    // At 640 x 480 and at 1000 x 700: every placed control lies inside the client area, two
+    // of the page's controls overlap only where a group box holds the other, and every check
+    // list shows all its rows without scrolling.
+    void ExpectLayoutFits(const std::string& what);
 
     bool BoxChecked(int id) { return App().Button(id)->GetCheck() == BST_CHECKED; }
     int Selection(int comboId) { return App().Combo(comboId)->GetCurSel(); }

@@ -1,40 +1,8 @@
 #include "app/PictureList.h"
-#include "app/StartupChecks.h"
-#include "tests/ui/UiFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(StartupChecks, TheFourCodePagesDecideTheGateAndTheWording)
-{
-    struct Case {
-        CodePages pages;
-        bool passes;
-        int variant;
-    };
-    const Case cases[] = {
-        {{950, 950, 950, 950}, true, 950},
-        {{936, 936, 936, 936}, true, 936},
-        {{936, 950, 950, 936}, true, -1},   // OEM 936 with ANSI 950: runs, but shows no texts
-        {{950, 936, 936, 936}, true, 950},  // the system OEM code page comes first
-        {{950, 950, 950, 1252}, false, 950},
-        {{950, 950, 1252, 950}, false, 950},
-        {{437, 1252, 437, 1252}, false, -1},
-        {{-1, 950, 950, 950}, false, -1},   // a code page that was no number
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.passes, PassesLanguageGate(c.pages)) << c.pages.systemOem << "/" << c.pages.userAnsi;
-        EXPECT_EQ(c.variant, LanguageVariantOf(c.pages)) << c.pages.systemOem << "/" << c.pages.systemAnsi;
-    }
-}
-
-TEST(StartupChecks, OnlyXpVistaAndSevenRun)
-{
-    for (int code = 99; code <= 117; ++code)
-        EXPECT_EQ(code == 108 || code == 113 || code == 116, PassesVersionGate(code)) << code;
-    EXPECT_FALSE(PassesVersionGate(0));
-}
 
 // Icons of one plain colour per identifier, so each picture tells where it came from.
 COLORREF ColourOf(int id)
