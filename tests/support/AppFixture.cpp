@@ -1,9 +1,12 @@
 #include "tests/support/AppFixture.h"
 
 #include "pages/Pages.h"
+#include "tests/support/RegistryFacts.h"
 
 void AppTest::StartApp(int osCode, int ieMajorVersion, int servicePack, int language, const PageFunctions* pages)
 {
+    if (!strayBoxes_)
+        strayBoxes_ = std::make_unique<StrayBoxGuard>();
     app_ = std::make_unique<TestApp>();
     SetApplication(app_.get());
     app_->SetPages(pages ? pages : kTweakPages, ApplyLogonNumLock);
@@ -32,6 +35,12 @@ void AppTest::TearDown()
     // Leave no WM_QUIT behind for the next test's message pumping.
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    if (strayBoxes_) {
+        for (const MessageBoxAnswerer::Box& box : strayBoxes_->Closed())
+            ADD_FAILURE() << "a message box nobody answered: " << testreg::Narrow(box.caption) << " / "
+                          << testreg::Narrow(box.text);
+        strayBoxes_.reset();
     }
     RegistryTest::TearDown();
 }

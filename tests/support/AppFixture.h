@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/QmThisApp.h"
+#include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/RegistrySandbox.h"
 
 #include <memory>
@@ -87,4 +88,6 @@ protected:
 
 private:
     std::unique_ptr<TestApp> app_;
+    // An unexpected message box fails the test instead of stopping it.
+    std::unique_ptr<StrayBoxGuard> strayBoxes_;
 };

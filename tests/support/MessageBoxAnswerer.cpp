@@ -104,3 +104,45 @@ bool MessageBoxAnswerer::WaitForAnswers(size_t count, DWORD milliseconds) const
     }
     return Seen().size() >= count;
 }
+
+StrayBoxGuard::StrayBoxGuard(DWORD patience) : patience_(patience), thread_([this] { Run(); }) {}
+
+StrayBoxGuard::~StrayBoxGuard()
+{
+    stop_ = true;
+    thread_.join();
+}
+
+void StrayBoxGuard::Run()
+{
+    HWND watched = nullptr;
+    DWORD since = 0;
+    while (!stop_) {
+        Sleep(100);
+        HWND box = MessageBoxAnswerer::FindBox(GetCurrentProcessId());
+        if (box != watched) {
+            watched = box;
+            since = GetTickCount();
+            continue;
+        }
+        if (!box || GetTickCount() - since < patience_)
+            continue;
+        MessageBoxAnswerer::Box seen{WindowText(box), MessageBoxAnswerer::TextOfBox(box), 0};
+        for (int button : {IDCANCEL, IDNO, IDOK}) {
+            if (HWND control = GetDlgItem(box, button)) {
+                seen.answeredWith = button;
+                PostMessageW(control, BM_CLICK, 0, 0);
+                break;
+            }
+        }
+        std::lock_guard<std::mutex> lock(mutex_);
+        closed_.push_back(seen);
+        watched = nullptr;
+    }
+}
+
+std::vector<MessageBoxAnswerer::Box> StrayBoxGuard::Closed() const
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    return closed_;
+}

@@ -44,3 +44,25 @@ private:
     std::vector<Box> seen_;
     std::thread thread_;
 };
+
+// A box nobody answers would leave a test waiting for ever. This closes any box of this
+// process that stays open longer than `patience` milliseconds (with its Cancel, No or OK
+// button), so the test goes on and can report it.
+class StrayBoxGuard {
+public:
+    explicit StrayBoxGuard(DWORD patience = 15000);
+    ~StrayBoxGuard();
+    StrayBoxGuard(const StrayBoxGuard&) = delete;
+    StrayBoxGuard& operator=(const StrayBoxGuard&) = delete;
+
+    std::vector<MessageBoxAnswerer::Box> Closed() const;
+
+private:
+    void Run();
+
+    DWORD patience_;
+    std::atomic<bool> stop_{false};
+    mutable std::mutex mutex_;
+    std::vector<MessageBoxAnswerer::Box> closed_;
+    std::thread thread_;
+};
