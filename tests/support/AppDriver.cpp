@@ -1,5 +1,8 @@
 #include "tests/support/AppDriver.h"
 
+#include "tests/support/MessageBoxAnswerer.h"
+#include "tests/support/RegistryFacts.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -8,25 +11,6 @@ namespace {
 
 const wchar_t kMainWindowClass[] = L"Zentrak1320";
 const int kPageListId = 2007;
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM param)
-{
-    WindowSearch* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    if (owner == search->processId && wcscmp(className, kMainWindowClass) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // Memory in the other process, for the list-view messages the system does not marshal.
 class RemoteBuffer {
@@ -58,26 +42,7 @@ private:
     void* address_;
 };
 
-bool WaitFor(DWORD milliseconds, bool (*done)(const void*), const void* context)
-{
-    const DWORD start = GetTickCount();
-    while (!done(context)) {
-        if (GetTickCount() - start > milliseconds)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 }  // namespace
-
-std::wstring TestProgramFolder()
-{
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L"\\/"));
-}
 
 AppDriver::~AppDriver()
 {
@@ -98,13 +63,7 @@ bool AppDriver::Start(const std::wstring& program, const std::wstring& folder, c
         // Wine reports the version set for the program's file name.
         const std::wstring name = program.substr(program.find_last_of(L"\\/") + 1);
         versionKey_ = L"Software\\Wine\\AppDefaults\\" + name;
-        HKEY key = nullptr;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, versionKey_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                            nullptr) != ERROR_SUCCESS)
-            return false;
-        RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(windowsVersion.c_str()),
-                       static_cast<DWORD>((windowsVersion.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
+        testreg::SetString(HKEY_CURRENT_USER, versionKey_, L"Version", windowsVersion);
     }
     std::vector<wchar_t> commandLine(program.begin(), program.end());
     commandLine.insert(commandLine.begin(), L'"');
@@ -126,10 +85,8 @@ HWND AppDriver::WaitForMainWindow(DWORD milliseconds)
 {
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < milliseconds) {
-        WindowSearch search{processId_, nullptr};
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found && IsWindowVisible(search.found)) {
-            main_ = search.found;
+        if (HWND found = FindProcessWindow(processId_, kMainWindowClass)) {
+            main_ = found;
             WaitUntilEnabled(kPageListId, milliseconds);
             return main_;
         }
@@ -150,12 +107,8 @@ bool AppDriver::WaitForExit(DWORD milliseconds, DWORD* exitCode)
 
 bool AppDriver::WaitUntilEnabled(int id, DWORD milliseconds) const
 {
-    struct Context {
-        HWND control;
-    } context{Control(id)};
-    return WaitFor(milliseconds, [](const void* c) {
-        return IsWindowEnabled(static_cast<const Context*>(c)->control) != FALSE;
-    }, &context);
+    HWND control = Control(id);
+    return WaitUntil([control] { return IsWindowEnabled(control) != FALSE; }, milliseconds);
 }
 
 bool AppDriver::SelectPage(int page)
@@ -261,17 +214,11 @@ std::wstring AppDriver::Title() const
     return text;
 }
 
-RECT AppDriver::Placement(int id) const
-{
-    RECT rect = {};
-    GetWindowRect(Control(id), &rect);
-    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 bool AppDriver::IsOnScreen(int id) const
 {
-    RECT client = {}, placed = Placement(id);
+    RECT client = {}, placed = {};
+    GetWindowRect(Control(id), &placed);
+    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&placed), 2);
     GetClientRect(main_, &client);
     return IsWindowVisible(Control(id)) && placed.left >= 0 && placed.right <= client.right && placed.top >= 0 &&
            placed.bottom <= client.bottom && placed.right > placed.left;

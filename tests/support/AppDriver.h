@@ -48,9 +48,6 @@ public:
     void SetButtonCheck(int id, bool checked) const;
     std::wstring Text(int id) const;
     std::wstring Title() const;
-    bool IsEnabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
-    // The control's rectangle in the main window's client coordinates.
-    RECT Placement(int id) const;
     bool IsOnScreen(int id) const;  // placed inside the client area, not parked
 
     // Posted: for what opens a modal box (the caller then waits for the box or the effect).
@@ -72,6 +69,3 @@ private:
     HWND main_ = nullptr;
     std::wstring versionKey_;  // the Wine AppDefaults key set for the run, removed afterwards
 };
-
-// The folder of the test program itself; the programs under test are built beside it.
-std::wstring TestProgramFolder();

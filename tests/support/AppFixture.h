@@ -26,7 +26,6 @@ public:
     std::vector<std::wstring> filesRun;    // every launch attempt, in order
     std::vector<std::string> commandsRun;
     int launchesThatFail = 0;              // the first this many file launches fail
-    UINT commandResult = 33;               // what WinExec reports
     int restartsRequested = 0;
     int restartAnswer = 0;  // what the restart request reports
     // What start-up finds, when a test decides it.
@@ -44,7 +43,7 @@ protected:
     UINT RunCommandLine(const char* commandLine, int) override
     {
         commandsRun.push_back(commandLine);
-        return commandResult;
+        return 33;  // WinExec's success
     }
     int RequestRestart(const wchar_t*) override { ++restartsRequested; return restartAnswer; }
     CodePages QueryCodePages() override { return codePages ? *codePages : QmThisApp::QueryCodePages(); }

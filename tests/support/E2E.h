@@ -4,21 +4,19 @@
 #pragma once
 
 #include "tests/support/AppDriver.h"
+#include "tests/support/RegistryFacts.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+using testreg::RemoveValue;
+
 // The program under test (from ZENTRAK_EXE, a Unix path given by CTest).
 std::wstring ZentrakProgram();
 // Saves the main window as <ZENTRAK_SHOTS>/<name>.bmp; the test command turns it into PNG.
 void SaveScreenshot(const AppDriver& driver, const std::wstring& name);
-// The locale this run has ("zh_TW", "zh_CN", "en_US").
-std::wstring RunLocale();
-
-// Deletes a value of the prefix's registry (absent is fine).
-void RemoveValue(HKEY root, const wchar_t* key, const wchar_t* name);
 
 class EndToEndTest : public ::testing::Test {
 protected:

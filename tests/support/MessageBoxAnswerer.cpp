@@ -4,19 +4,20 @@
 
 namespace {
 
-struct BoxSearch {
+struct WindowSearch {
     DWORD processId;
+    const wchar_t* className;
     HWND found;
 };
 
-BOOL CALLBACK FindBoxOfProcess(HWND window, LPARAM param)
+BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM param)
 {
-    BoxSearch* search = reinterpret_cast<BoxSearch*>(param);
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    wchar_t className[32] = {};
-    GetClassNameW(window, className, 32);
-    if (owner == search->processId && wcscmp(className, L"#32770") == 0 && IsWindowVisible(window)) {
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (owner == search->processId && wcscmp(className, search->className) == 0 && IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }
@@ -32,9 +33,21 @@ std::wstring WindowText(HWND window)
 
 }  // namespace
 
+HWND FindProcessWindow(DWORD processId, const wchar_t* className)
+{
+    WindowSearch search{processId, className, nullptr};
+    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 MessageBoxAnswerer::MessageBoxAnswerer(std::vector<int> answers, DWORD processId)
     : answers_(std::move(answers)), processId_(processId ? processId : GetCurrentProcessId()),
       thread_([this] { Run(); })
+{
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer(Guard, DWORD patience)
+    : processId_(GetCurrentProcessId()), patience_(patience), thread_([this] { Run(); })
 {
 }
 
@@ -44,44 +57,36 @@ MessageBoxAnswerer::~MessageBoxAnswerer()
     thread_.join();
 }
 
-HWND MessageBoxAnswerer::FindBox(DWORD processId)
-{
-    BoxSearch search{processId, nullptr};
-    EnumWindows(FindBoxOfProcess, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::wstring MessageBoxAnswerer::TextOfBox(HWND box)
-{
-    // The message text is the static control with the identifier 0xFFFF.
-    return WindowText(GetDlgItem(box, 0xFFFF));
-}
-
 void MessageBoxAnswerer::Run()
 {
     size_t next = 0;
-    HWND lastAnswered = nullptr;
-    while (!stop_ && next < answers_.size()) {
+    HWND showing = nullptr, answered = nullptr;
+    DWORD since = 0;
+    while (!stop_ && (patience_ || next < answers_.size())) {
+        Sleep(20);
         HWND box = FindBox(processId_);
-        if (!box || box == lastAnswered) {
-            Sleep(20);
-            if (box && !IsWindow(box))
-                lastAnswered = nullptr;
-            continue;
+        if (box != showing) {
+            showing = box;
+            since = GetTickCount();
         }
-        Sleep(50);  // let the box finish initialising its controls
-        Box seen{WindowText(box), TextOfBox(box), answers_[next]};
-        HWND button = GetDlgItem(box, answers_[next]);
-        if (button)
+        // A box is answered once it has set up its controls, or once the patience runs out.
+        if (!box || box == answered || GetTickCount() - since < (patience_ ? patience_ : 50))
+            continue;
+        int answer = patience_ ? IDOK : answers_[next++];
+        for (int button : {IDCANCEL, IDNO})
+            if (patience_ && answer == IDOK && GetDlgItem(box, button))
+                answer = button;
+        // The message text is the static control with the identifier 0xFFFF.
+        const Box seen{WindowText(box), WindowText(GetDlgItem(box, 0xFFFF)), answer};
+        if (HWND button = GetDlgItem(box, answer))
             PostMessageW(button, BM_CLICK, 0, 0);
         else
-            PostMessageW(box, WM_COMMAND, MAKEWPARAM(answers_[next], BN_CLICKED), 0);
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
         {
             std::lock_guard<std::mutex> lock(mutex_);
             seen_.push_back(seen);
         }
-        lastAnswered = box;
-        ++next;
+        answered = box;
         // Wait for the box to go before looking for the next one.
         for (int i = 0; i < 250 && IsWindow(box) && !stop_; ++i)
             Sleep(20);
@@ -97,52 +102,10 @@ std::vector<MessageBoxAnswerer::Box> MessageBoxAnswerer::Seen() const
 bool MessageBoxAnswerer::WaitForAnswers(size_t count, DWORD milliseconds) const
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (Seen().size() >= count)
-            return true;
+    while (Seen().size() < count) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
         Sleep(20);
     }
-    return Seen().size() >= count;
-}
-
-StrayBoxGuard::StrayBoxGuard(DWORD patience) : patience_(patience), thread_([this] { Run(); }) {}
-
-StrayBoxGuard::~StrayBoxGuard()
-{
-    stop_ = true;
-    thread_.join();
-}
-
-void StrayBoxGuard::Run()
-{
-    HWND watched = nullptr;
-    DWORD since = 0;
-    while (!stop_) {
-        Sleep(100);
-        HWND box = MessageBoxAnswerer::FindBox(GetCurrentProcessId());
-        if (box != watched) {
-            watched = box;
-            since = GetTickCount();
-            continue;
-        }
-        if (!box || GetTickCount() - since < patience_)
-            continue;
-        MessageBoxAnswerer::Box seen{WindowText(box), MessageBoxAnswerer::TextOfBox(box), 0};
-        for (int button : {IDCANCEL, IDNO, IDOK}) {
-            if (HWND control = GetDlgItem(box, button)) {
-                seen.answeredWith = button;
-                PostMessageW(control, BM_CLICK, 0, 0);
-                break;
-            }
-        }
-        std::lock_guard<std::mutex> lock(mutex_);
-        closed_.push_back(seen);
-        watched = nullptr;
-    }
-}
-
-std::vector<MessageBoxAnswerer::Box> StrayBoxGuard::Closed() const
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    return closed_;
+    return true;
 }

@@ -11,6 +11,9 @@
 #include <thread>
 #include <vector>
 
+// A visible top-level window of the class that belongs to the process, or null.
+HWND FindProcessWindow(DWORD processId, const wchar_t* className);
+
 class MessageBoxAnswerer {
 public:
     struct Box {
@@ -31,14 +34,20 @@ public:
     bool WaitForAnswers(size_t count, DWORD milliseconds) const;
 
     // A box of that process that is showing now, or null.
-    static HWND FindBox(DWORD processId);
-    static std::wstring TextOfBox(HWND box);
+    static HWND FindBox(DWORD processId) { return FindProcessWindow(processId, L"#32770"); }
+
+protected:
+    // Answers, for as long as it lives, every box of this process that stays open `patience`
+    // milliseconds, with its Cancel, No or OK button.
+    struct Guard {};
+    MessageBoxAnswerer(Guard, DWORD patience);
 
 private:
     void Run();
 
     std::vector<int> answers_;
     DWORD processId_;
+    DWORD patience_ = 0;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::vector<Box> seen_;
@@ -46,23 +55,9 @@ private:
 };
 
 // A box nobody answers would leave a test waiting for ever. This closes any box of this
-// process that stays open longer than `patience` milliseconds (with its Cancel, No or OK
-// button), so the test goes on and can report it.
-class StrayBoxGuard {
+// process that stays open too long, so the test goes on and can report it.
+class StrayBoxGuard : public MessageBoxAnswerer {
 public:
-    explicit StrayBoxGuard(DWORD patience = 15000);
-    ~StrayBoxGuard();
-    StrayBoxGuard(const StrayBoxGuard&) = delete;
-    StrayBoxGuard& operator=(const StrayBoxGuard&) = delete;
-
-    std::vector<MessageBoxAnswerer::Box> Closed() const;
-
-private:
-    void Run();
-
-    DWORD patience_;
-    std::atomic<bool> stop_{false};
-    mutable std::mutex mutex_;
-    std::vector<MessageBoxAnswerer::Box> closed_;
-    std::thread thread_;
+    explicit StrayBoxGuard(DWORD patience = 15000) : MessageBoxAnswerer(Guard{}, patience) {}
+    std::vector<Box> Closed() const { return Seen(); }
 };

@@ -31,21 +31,6 @@ private:
     HKEY hkey_ = nullptr;
 };
 
-const wchar_t* RootName(HKEY root)
-{
-    if (root == HKEY_CURRENT_USER) return L"HKCU";
-    if (root == HKEY_LOCAL_MACHINE) return L"HKLM";
-    if (root == HKEY_USERS) return L"HKU";
-    if (root == HKEY_CLASSES_ROOT) return L"HKCR";
-    return L"?";
-}
-
-std::wstring Lower(std::wstring text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return static_cast<wchar_t>(towlower(c)); });
-    return text;
-}
-
 void Walk(HKEY key, const std::wstring& prefix, Snapshot& out)
 {
     out[prefix] = Value{true, REG_NONE, {}};
@@ -90,6 +75,12 @@ std::string Describe(const Value& value)
 }
 
 }  // namespace
+
+std::wstring Lower(std::wstring text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return static_cast<wchar_t>(towlower(c)); });
+    return text;
+}
 
 std::string Narrow(const std::wstring& text)
 {
@@ -179,6 +170,13 @@ bool KeyExists(HKEY root, const std::wstring& path)
     return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.Out()) == ERROR_SUCCESS;
 }
 
+void RemoveValue(HKEY root, const std::wstring& path, const std::wstring& name)
+{
+    Key key;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_SET_VALUE, key.Out()) == ERROR_SUCCESS)
+        RegDeleteValueW(key.Get(), name.c_str());
+}
+
 bool ValueExists(HKEY root, const std::wstring& path, const std::wstring& name)
 {
     return Get(root, path, name).exists;
@@ -198,8 +196,8 @@ int ValueCount(HKEY root, const std::wstring& path)
 Snapshot TakeSnapshot()
 {
     Snapshot out;
-    for (HKEY root : RegistrySandbox::kRoots)
-        Walk(root, RootName(root), out);
+    for (int i = 0; i < RegistrySandbox::kRootCount; ++i)
+        Walk(RegistrySandbox::kRoots[i], RegistrySandbox::kRootNames[i], out);
     return out;
 }
 

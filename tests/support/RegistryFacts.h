@@ -27,6 +27,7 @@ void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWO
 void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text);
 void SetRaw(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const void* data, DWORD bytes);
 void CreateKey(HKEY root, const std::wstring& path);
+void RemoveValue(HKEY root, const std::wstring& path, const std::wstring& name);  // absent is fine
 
 Value Get(HKEY root, const std::wstring& path, const std::wstring& name);
 bool KeyExists(HKEY root, const std::wstring& path);
@@ -41,5 +42,6 @@ Snapshot TakeSnapshot();
 std::string Differences(const Snapshot& before, const Snapshot& after);
 
 std::string Narrow(const std::wstring& text);  // UTF-8, for test messages
+std::wstring Lower(std::wstring text);
 
 }  // namespace testreg

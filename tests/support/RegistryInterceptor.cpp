@@ -41,12 +41,6 @@ std::vector<RegistryInterceptor::Call> RegistryInterceptor::Calls() const
     return calls_;
 }
 
-void RegistryInterceptor::ClearCalls()
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    calls_.clear();
-}
-
 std::optional<LONG> RegistryInterceptor::Intercept(Call call)
 {
     Rule rule;

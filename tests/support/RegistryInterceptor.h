@@ -54,7 +54,6 @@ public:
     // From now on every open, create and delete asks for this view instead of the real decision.
     void ForceViewFlag(REGSAM flag);
     std::vector<Call> Calls() const;
-    void ClearCalls();
 
     REGSAM ViewFlag() override;
     LONG OpenKey(HKEY root, const wchar_t* path, REGSAM access, HKEY* key) override;

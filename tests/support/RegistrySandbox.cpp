@@ -4,9 +4,9 @@
 
 const HKEY RegistrySandbox::kRoots[kRootCount] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS,
                                                   HKEY_CLASSES_ROOT};
+const wchar_t* const RegistrySandbox::kRootNames[kRootCount] = {L"HKCU", L"HKLM", L"HKU", L"HKCR"};
 
 namespace {
-const wchar_t* const kRootNames[RegistrySandbox::kRootCount] = {L"HKCU", L"HKLM", L"HKU", L"HKCR"};
 const wchar_t kSandboxParent[] = L"Software\\ZentrakTestSandbox";
 }  // namespace
 
@@ -46,12 +46,4 @@ RegistrySandbox::~RegistrySandbox()
     SHDeleteKeyW(HKEY_CURRENT_USER, base_.c_str());
     // Only succeeds when no other test process still has a sandbox there.
     RegDeleteKeyW(HKEY_CURRENT_USER, kSandboxParent);
-}
-
-std::wstring RegistrySandbox::ScratchPath(HKEY root) const
-{
-    for (int i = 0; i < kRootCount; ++i)
-        if (kRoots[i] == root)
-            return base_ + L"\\" + kRootNames[i];
-    return std::wstring();
 }

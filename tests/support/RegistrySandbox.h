@@ -18,11 +18,10 @@ public:
     RegistrySandbox& operator=(const RegistrySandbox&) = delete;
 
     bool IsReady() const { return ready_; }
-    // Path, below the real HKEY_CURRENT_USER, of the scratch key standing in for `root`.
-    std::wstring ScratchPath(HKEY root) const;
 
     static const int kRootCount = 4;
     static const HKEY kRoots[kRootCount];
+    static const wchar_t* const kRootNames[kRootCount];  // "HKCU", "HKLM", "HKU", "HKCR"
 
 private:
     std::wstring base_;  // below the real HKEY_CURRENT_USER

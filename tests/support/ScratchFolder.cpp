@@ -46,3 +46,31 @@ bool FileExists(const std::wstring& path)
 {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+namespace {
+
+std::wstring Environment(const wchar_t* name)
+{
+    wchar_t value[1024] = {};
+    GetEnvironmentVariableW(name, value, 1024);
+    return value;
+}
+
+}  // namespace
+
+std::wstring EnvironmentPath(const wchar_t* name)
+{
+    std::wstring path = Environment(name);
+    if (path.empty() || path[0] != L'/')
+        return path;
+    for (wchar_t& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return L"Z:" + path;
+}
+
+std::wstring RunLocale()
+{
+    const std::wstring lang = Environment(L"ZENTRAK_LANG");
+    return lang.empty() ? L"zh_TW" : lang.substr(0, 5);
+}

@@ -1,11 +1,12 @@
-// A fresh, empty folder under the system's temporary folder, deleted with its contents when
-// the object goes.
+// Files and folders of a test, and what the test run's environment says about them.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+// A fresh, empty folder under the system's temporary folder, deleted with its contents when
+// the object goes.
 class ScratchFolder {
 public:
     ScratchFolder();
@@ -23,3 +24,9 @@ private:
 // Whole file contents as bytes ("" when it cannot be read).
 std::string ReadFileBytes(const std::wstring& path);
 bool FileExists(const std::wstring& path);
+
+// A Unix path CTest passes in the environment variable `name`, as a Windows program sees it
+// (drive Z: is the root of the Unix file system); "" when the variable is not set.
+std::wstring EnvironmentPath(const wchar_t* name);
+// The locale of this run ("zh_TW", "zh_CN", "en_US"), from ZENTRAK_LANG.
+std::wstring RunLocale();
