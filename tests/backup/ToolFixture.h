@@ -1,10 +1,12 @@
-// The companion program run in-process: inside a registry sandbox, in a fresh current folder,
-// with the system facts a test chooses, its lines collected.
+// The backup operations and the companion program run in-process: inside a registry sandbox,
+// in a fresh current folder, with the system facts a test chooses, the program's lines
+// collected. Also the registry states the round trips put a page's places in, which the test
+// of the real program uses in the end-to-end prefix.
 #pragma once
 
 #include "backup/Backup.h"
 #include "backup/BackupTool.h"
-#include "tests/backup/PageStates.h"
+#include "platform/QmFile.h"
 #include "tests/support/RegistryFacts.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/ScratchFolder.h"
@@ -14,6 +16,61 @@
 #include <string>
 #include <vector>
 
+inline size_t Count(const std::wstring& text, const std::wstring& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::wstring::npos; at = text.find(part, at + part.size()))
+        ++count;
+    return count;
+}
+
+inline std::string Utf16Bytes(const std::wstring& text)
+{
+    return std::string("\xFF\xFE", 2) + std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+}
+
+inline void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    QmFile().WriteTextFile(path.c_str(), QmFile::kNoMark, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr);
+}
+
+// Two states of a page's places that differ in every place: state 0 has values, missing
+// values (under existing keys), empty and multi-line texts and keys; state 1 changes each
+// (other data, another type, values that were missing, keys the other way round).
+inline void ArrangePlaces(const BackupList& places, int state)
+{
+    int i = 0;
+    for (const BackupItem& place : places.Items()) {
+        const HKEY root = RootKey(place.root);
+        const std::wstring path = place.keyPath, name = place.valueName ? place.valueName : L"";
+        const int pattern = i++ % 3;
+        if (place.kind == BackupItem::Kind::Key) {
+            testreg::CreateKey(root, path.substr(0, path.rfind(L'\\')));
+            if ((pattern % 2 == 0) != (state == 0))
+                RegDeleteKeyW(root, path.c_str());
+            else if (state == 0)
+                testreg::CreateKey(root, path);
+            else
+                testreg::SetString(root, path, L"", L"x");  // removable: one value
+            continue;
+        }
+        const bool dword = place.kind == BackupItem::Kind::Dword;
+        testreg::CreateKey(root, path);
+        if (state == 0 && pattern == 1)
+            testreg::RemoveValue(root, path, name);
+        else if (state == 0 && dword)
+            testreg::SetDword(root, path, name, pattern == 0 ? 0x100u + i : 0xFFFFFFFFu - i);
+        else if (state == 0)
+            testreg::SetString(root, path, name, pattern == 0 ? L"a\"\\<&>\n</Data>\nz" + std::to_wstring(i) : L"");
+        else if (pattern == 1 && dword)
+            testreg::SetDword(root, path, name, 7);
+        else if (pattern == 0 || pattern == 1)
+            testreg::SetString(root, path, name, pattern == 1 ? L"new" : dword ? L"1" : L"changed");
+        else
+            testreg::SetDword(root, path, name, dword ? 0 : 1);
+    }
+}
+
 struct CollectedOutput : ToolOutput {
     void Line(const std::wstring& text) override { out += text + L"\n"; }
     void ErrorLine(const std::wstring& text) override { err += text + L"\n"; }
@@ -21,14 +78,15 @@ struct CollectedOutput : ToolOutput {
     std::wstring err;
 };
 
-// Windows version, Internet Explorer version and service pack: the conditions under which
-// the pages' item lists differ.
+// Windows version, Internet Explorer version and service pack: each combination under which
+// a page's item list differs.
 struct Version {
     int osCode;
     int ie;
     int servicePack;
 };
-const Version kVersions[] = {{108, 6, 2}, {108, 7, 3}, {108, 8, 3}, {113, 7, 2}, {113, 8, 2}, {116, 8, 1}, {116, 9, 1}};
+const Version kVersions[] = {{108, 6, 1}, {108, 6, 2}, {108, 7, 3}, {108, 8, 3},
+                             {113, 7, 2}, {113, 8, 2}, {116, 8, 1}, {116, 9, 1}};
 
 inline std::string Describe(const Version& version, int page)
 {
@@ -43,7 +101,7 @@ protected:
         RegistryTest::SetUp();
         GetCurrentDirectoryW(MAX_PATH, saved_);
         ASSERT_TRUE(SetCurrentDirectoryW(folder_.Path().c_str()));
-        Use(Version{108, 6, 2});
+        Use(kVersions[1]);
     }
     void TearDown() override
     {
@@ -82,8 +140,6 @@ protected:
         const size_t start = out.find(L' ');
         return start == std::wstring::npos ? std::wstring() : out.substr(start + 1, out.size() - start - 2);
     }
-
-    static void Arrange(const BackupList& places, int state) { ArrangePlaces(places, state); }
 
     ScratchFolder folder_;
     wchar_t saved_[MAX_PATH] = {};

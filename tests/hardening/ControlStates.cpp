@@ -1,56 +1,14 @@
 #include "tests/hardening/ControlStates.h"
 
-#include <commctrl.h>
+#include "tests/support/RegistryFacts.h"
 
-#include <sstream>
+#include <commctrl.h>
 
 namespace {
 
-const int kFirstId = 2000;
-const int kLastId = 2200;
 const int kPageList = 2007;
 const int kProgramList = 2092;
 const int kDoneMark = 2094;
-
-enum class Kind { Other, List, Combo, Track, CheckButton, Static };
-
-Kind KindOf(HWND control)
-{
-    wchar_t name[64] = {};
-    GetClassNameW(control, name, 64);
-    const std::wstring cls(name);
-    if (cls == WC_LISTVIEWW)
-        return Kind::List;
-    if (cls.find(L"ComboBox") != std::wstring::npos)
-        return Kind::Combo;
-    if (cls == TRACKBAR_CLASSW)
-        return Kind::Track;
-    if (cls == L"Static")
-        return Kind::Static;
-    if (cls == L"Button") {
-        switch (GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK) {
-        case BS_CHECKBOX:
-        case BS_AUTOCHECKBOX:
-        case BS_3STATE:
-        case BS_AUTO3STATE:
-        case BS_RADIOBUTTON:
-        case BS_AUTORADIOBUTTON:
-            return Kind::CheckButton;
-        default:
-            return Kind::Other;
-        }
-    }
-    return Kind::Other;
-}
-
-// Placed inside the main window's client area rather than parked at x = -2500.
-bool OnScreen(HWND main, HWND control)
-{
-    RECT rect = {};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rect), 2);
-    return IsWindowVisible(control) && rect.right > 0 && rect.left >= 0;
-}
 
 int Send(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
@@ -59,89 +17,66 @@ int Send(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 
 int ItemCheck(HWND list, int item)
 {
-    const int state = Send(list, LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK);
-    return ((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
-}
-
-// Calls visit(id, control, kind) for every page control on screen.
-template <class Visit>
-void ForEachOnScreen(HWND main, Visit&& visit)
-{
-    for (int id = kFirstId; id <= kLastId; ++id) {
-        if (id == kPageList || id == kProgramList || id == kDoneMark)
-            continue;
-        HWND control = GetDlgItem(main, id);
-        if (control && OnScreen(main, control))
-            visit(id, control, KindOf(control));
-    }
-}
-
-std::string Show(int value)
-{
-    return std::to_string(value);
-}
-
-std::string Show(const std::vector<int>& values)
-{
-    std::string out;
-    for (int value : values)
-        out += value == 1 ? '1' : value == 0 ? '0' : '?';
-    return out;
-}
-
-std::string Show(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());  // digits only in practice
-}
-
-template <class Value>
-void Compare(std::ostringstream& out, const char* what, const std::map<int, Value>& expected,
-             const std::map<int, Value>& actual)
-{
-    for (const auto& entry : expected) {
-        auto found = actual.find(entry.first);
-        if (found == actual.end())
-            out << what << " " << entry.first << " missing\n";
-        else if (found->second != entry.second)
-            out << what << " " << entry.first << ": " << Show(entry.second) << " expected, " << Show(found->second)
-                << " shown\n";
-    }
-    for (const auto& entry : actual)
-        if (expected.find(entry.first) == expected.end())
-            out << what << " " << entry.first << " is extra\n";
+    return ((Send(list, LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) - 1;
 }
 
 }  // namespace
 
+void ForEachPageControl(HWND main, const std::function<void(int id, HWND control, ControlKind kind)>& visit)
+{
+    for (int id = 2000; id <= 2200; ++id) {
+        HWND control = GetDlgItem(main, id);
+        RECT rect = {};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rect), 2);
+        // Inside the main window's client area rather than parked at x = -2500.
+        if (id == kPageList || id == kProgramList || id == kDoneMark || !control || !IsWindowVisible(control) ||
+            rect.right <= 0 || rect.left < 0)
+            continue;
+        wchar_t name[64] = {};
+        GetClassNameW(control, name, 64);
+        const std::wstring cls(name);
+        const LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+        if (cls == WC_LISTVIEWW)
+            visit(id, control, ControlKind::List);
+        else if (cls.find(L"ComboBox") != std::wstring::npos)
+            visit(id, control, ControlKind::Combo);
+        else if (cls == TRACKBAR_CLASSW)
+            visit(id, control, ControlKind::Track);
+        else if (cls == L"Static")
+            visit(id, control, ControlKind::Static);
+        else if (cls == L"Button" && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE ||
+                                      type == BS_AUTO3STATE || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON))
+            visit(id, control, ControlKind::CheckButton);
+    }
+}
+
 ControlStates StatesOnScreen(HWND main)
 {
     ControlStates states;
-    ForEachOnScreen(main, [&](int id, HWND control, Kind kind) {
+    ForEachPageControl(main, [&](int id, HWND control, ControlKind kind) {
+        std::string& state = states[id];
+        wchar_t text[256] = {};
         switch (kind) {
-        case Kind::List: {
-            std::vector<int>& checks = states.listChecks[id];
-            const int count = Send(control, LVM_GETITEMCOUNT);
-            for (int item = 0; item < count; ++item)
-                checks.push_back(ItemCheck(control, item));
+        case ControlKind::List:
+            state = "list ";
+            for (int item = 0, count = Send(control, LVM_GETITEMCOUNT); item < count; ++item) {
+                const int check = ItemCheck(control, item);
+                state += check == 0 ? '0' : check == 1 ? '1' : '?';
+            }
             break;
-        }
-        case Kind::Combo:
-            states.comboSelections[id] = Send(control, CB_GETCURSEL);
-            states.comboCounts[id] = Send(control, CB_GETCOUNT);
+        case ControlKind::Combo:
+            state = "combo " + std::to_string(Send(control, CB_GETCURSEL)) + " of " + std::to_string(Send(control, CB_GETCOUNT));
             break;
-        case Kind::Track:
-            states.trackPositions[id] = Send(control, TBM_GETPOS);
+        case ControlKind::Track:
+            state = "track " + std::to_string(Send(control, TBM_GETPOS));
             break;
-        case Kind::CheckButton:
-            states.buttonChecks[id] = Send(control, BM_GETCHECK);
+        case ControlKind::CheckButton:
+            state = "check " + std::to_string(Send(control, BM_GETCHECK));
             break;
-        case Kind::Static: {
-            wchar_t text[256] = {};
+        case ControlKind::Static:
             GetWindowTextW(control, text, 256);
-            states.staticTexts[id] = text;
-            break;
-        }
-        case Kind::Other:
+            state = "text " + testreg::Narrow(text);
             break;
         }
     });
@@ -150,53 +85,40 @@ ControlStates StatesOnScreen(HWND main)
 
 std::string StateDifferences(const ControlStates& expected, const ControlStates& actual)
 {
-    std::ostringstream out;
-    Compare(out, "list", expected.listChecks, actual.listChecks);
-    Compare(out, "button", expected.buttonChecks, actual.buttonChecks);
-    Compare(out, "combo selection", expected.comboSelections, actual.comboSelections);
-    Compare(out, "combo count", expected.comboCounts, actual.comboCounts);
-    Compare(out, "track bar", expected.trackPositions, actual.trackPositions);
-    Compare(out, "static", expected.staticTexts, actual.staticTexts);
-    return out.str();
+    std::string out;
+    for (const auto& entry : expected) {
+        const auto found = actual.find(entry.first);
+        if (found == actual.end() || found->second != entry.second)
+            out += std::to_string(entry.first) + ": " + entry.second + " expected, " +
+                   (found == actual.end() ? "no control" : found->second) + " shown\n";
+    }
+    for (const auto& entry : actual)
+        if (!expected.count(entry.first))
+            out += std::to_string(entry.first) + ": " + entry.second + " is extra\n";
+    return out;
 }
 
 std::string ImpossibleStates(HWND main)
 {
-    std::ostringstream out;
-    ForEachOnScreen(main, [&](int id, HWND control, Kind kind) {
-        if (kind == Kind::List) {
-            const int count = Send(control, LVM_GETITEMCOUNT);
-            for (int item = 0; item < count; ++item) {
-                const int check = ItemCheck(control, item);
-                if (check != 0 && check != 1)
-                    out << "list " << id << " item " << item << " has check state " << check << "\n";
-            }
-        } else if (kind == Kind::CheckButton) {
-            const int check = Send(control, BM_GETCHECK);
-            if (check != BST_CHECKED && check != BST_UNCHECKED)
-                out << "button " << id << " has check state " << check << "\n";
-        } else if (kind == Kind::Combo) {
+    std::string out;
+    ForEachPageControl(main, [&](int id, HWND control, ControlKind kind) {
+        const std::string name = std::to_string(id) + " ";
+        if (kind == ControlKind::List) {
+            for (int item = 0, count = Send(control, LVM_GETITEMCOUNT); item < count; ++item)
+                if (ItemCheck(control, item) != 0 && ItemCheck(control, item) != 1)
+                    out += "list " + name + "item " + std::to_string(item) + " has no check state\n";
+        } else if (kind == ControlKind::CheckButton) {
+            if (Send(control, BM_GETCHECK) != BST_CHECKED && Send(control, BM_GETCHECK) != BST_UNCHECKED)
+                out += "button " + name + "in the third state\n";
+        } else if (kind == ControlKind::Combo) {
             const int selection = Send(control, CB_GETCURSEL), count = Send(control, CB_GETCOUNT);
             if (selection < -1 || selection >= count)
-                out << "combo " << id << " selects " << selection << " of " << count << "\n";
-        } else if (kind == Kind::Track) {
+                out += "combo " + name + "selects " + std::to_string(selection) + " of " + std::to_string(count) + "\n";
+        } else if (kind == ControlKind::Track) {
             const int position = Send(control, TBM_GETPOS);
-            const int low = Send(control, TBM_GETRANGEMIN), high = Send(control, TBM_GETRANGEMAX);
-            if (position < low || position > high)
-                out << "track bar " << id << " at " << position << " outside " << low << " to " << high << "\n";
+            if (position < Send(control, TBM_GETRANGEMIN) || position > Send(control, TBM_GETRANGEMAX))
+                out += "track bar " + name + "at " + std::to_string(position) + ", outside its range\n";
         }
     });
-    return out.str();
-}
-
-std::string Census(const ControlStates& states)
-{
-    size_t items = 0;
-    for (const auto& list : states.listChecks)
-        items += list.second.size();
-    std::ostringstream out;
-    out << states.listChecks.size() << " lists (" << items << " items), " << states.buttonChecks.size()
-        << " check boxes, " << states.comboSelections.size() << " combo boxes, " << states.trackPositions.size()
-        << " track bars";
-    return out.str();
+    return out;
 }

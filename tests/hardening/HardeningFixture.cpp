@@ -1,9 +1,9 @@
 #include "tests/hardening/HardeningFixture.h"
 
-#include "model/BackupList.h"
-#include "model/TweakRecord.h"
 #include "pages/Pages.h"
 #include "tests/hardening/ControlStates.h"
+
+#include <commctrl.h>
 
 #include <map>
 
@@ -34,81 +34,70 @@ void HardeningTest::ShowAndRead(int page)
 
 void HardeningTest::SetAll(bool on)
 {
-    const ControlStates states = StatesOnScreen(Window());
-    for (const auto& list : states.listChecks)
-        for (size_t item = 0; item < list.second.size(); ++item)
-            SetCheck(list.first, static_cast<int>(item), on);
-    for (const auto& button : states.buttonChecks)
-        App().Button(button.first)->SetCheck(on ? BST_CHECKED : BST_UNCHECKED);
-    for (const auto& combo : states.comboCounts)
-        App().Combo(combo.first)->SetCurSel(on ? combo.second - 1 : 0);
-    for (const auto& track : states.trackPositions) {
-        QmTrackbar* bar = App().Trackbar(track.first);
-        bar->SetPos(on ? bar->GetRangeMax() : bar->GetRangeMin());
-    }
+    ForEachPageControl(Window(), [&](int id, HWND control, ControlKind kind) {
+        if (kind == ControlKind::List)
+            for (int item = 0; item < ItemCount(id); ++item)
+                SetCheck(id, item, on);
+        else if (kind == ControlKind::CheckButton)
+            SendMessageW(control, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+        else if (kind == ControlKind::Combo)
+            SendMessageW(control, CB_SETCURSEL, on ? SendMessageW(control, CB_GETCOUNT, 0, 0) - 1 : 0, 0);
+        else if (kind == ControlKind::Track)
+            SendMessageW(control, TBM_SETPOS, TRUE, SendMessageW(control, on ? TBM_GETRANGEMAX : TBM_GETRANGEMIN, 0, 0));
+    });
 }
 
 const PagesPlaces& HardeningTest::PlacesOn(int system)
 {
     auto& learnt = LearntPlaces();
-    if (learnt.empty()) {
-        for (int s = 0; s < kTestSystemCount; ++s) {
-            StartSystem(kTestSystems[s]);
-            for (int page = 0; page < kTweakPageCount; ++page) {
-                ClearRegistry();
-                PagePlaces& places = learnt[s][page];
-                ShowAndRead(page);
-                // Written data read back takes the reads down every branch: a second value
-                // is only read when the first one matched.
-                for (int step = 0; step < 3; ++step) {
-                    if (step > 0) {
-                        SetAll(step == 1);
-                        RegistryInterceptor registry;
-                        EXPECT_EQ(0, App().ApplyPage(Window()));
-                        App().WaitForReadWorker();
-                        places.AddWrites(registry.Calls());
-                    }
-                    RegistryInterceptor registry;
-                    Reread();
-                    places.AddReads(registry.Calls());
-                }
-            }
+    for (int s = learnt.empty() ? 0 : kTestSystemCount; s < kTestSystemCount; ++s) {
+        StartSystem(kTestSystems[s]);
+        for (int page = 0; page < kTweakPageCount; ++page) {
             ClearRegistry();
-            TearDown();
-            SetUp();
+            PagePlaces& places = learnt[s][page];
+            ShowAndRead(page);
+            // Written data read back takes the reads down every branch: a second value is
+            // only read when the first one matched.
+            for (int step = 0; step < 3; ++step) {
+                if (step > 0) {
+                    SetAll(step == 1);
+                    RegistryInterceptor registry;
+                    EXPECT_EQ(0, App().ApplyPage(Window()));
+                    App().WaitForReadWorker();
+                    places.Learn(registry.Calls(), true);
+                }
+                RegistryInterceptor registry;
+                Reread();
+                places.Learn(registry.Calls(), false);
+            }
         }
+        ClearRegistry();
+        TearDown();
+        SetUp();
     }
     return learnt[system];
 }
 
-PagePlaces HardeningTest::Records(int page)
+std::set<std::wstring> HardeningTest::PlacesNamedBy(int page)
 {
-    PagePlaces records;
-    for (int s = 0; s < kTestSystemCount; ++s) {
-        const PagePlaces& places = LearntPlaces()[s][page];
-        records.readKeys.insert(places.readKeys.begin(), places.readKeys.end());
-        records.readValues.insert(places.readValues.begin(), places.readValues.end());
-    }
-    // What the page backs up on this system is its own as well.
+    std::set<std::wstring> named;
+    for (const auto& system : LearntPlaces())
+        named.insert(system.second[page].read.begin(), system.second[page].read.end());
     BackupList items;
     kTweakPageBackups[page](App(), items);
-    for (const BackupItem& item : items.Items()) {
-        if (item.kind == BackupItem::Kind::Key)
-            records.writtenKeys.insert(KeyPlace(RootKey(item.root), item.keyPath));
-        else
-            records.writtenValues.insert(ValuePlace(RootKey(item.root), item.keyPath, item.valueName));
-    }
-    AddKnownWrites(page, records);
-    return records;
+    for (const BackupItem& item : items.Items())
+        named.insert(Place(RootKey(item.root), item.keyPath, item.kind == BackupItem::Kind::Key ? nullptr : item.valueName));
+    for (const std::wstring& place : KnownWrites(page))
+        named.insert(place);
+    return named;
 }
 
-void AddKnownWrites(int page, PagePlaces& records)
+std::vector<std::wstring> KnownWrites(int page)
 {
     // Clearing the Messenger row deletes a value no read looks at (the backup keeps it) and
     // the policy key above the one it reads, when that is empty.
-    if (page == kPageRestrictions) {
-        records.writtenValues.insert(
-            ValuePlace(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Outlook Express", L"Hide Messenger"));
-        records.writtenKeys.insert(KeyPlace(HKEY_LOCAL_MACHINE, L"Software\\Policies\\Microsoft\\Messenger"));
-    }
+    if (page != kPageRestrictions)
+        return {};
+    return {Place(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Outlook Express", L"Hide Messenger"),
+            Place(HKEY_LOCAL_MACHINE, L"Software\\Policies\\Microsoft\\Messenger")};
 }

@@ -11,7 +11,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 // A system the program runs on: together the list covers Windows XP, Vista and 7 and
 // Internet Explorer 6, 7 and 8, both wordings, and the service packs the pages look at.
@@ -44,10 +43,9 @@ protected:
     // running the program: call it before StartApp (it leaves a fresh sandbox behind).
     const PagesPlaces& PlacesOn(int system);
     // The places a page names, where its apply may write: its reads on every system (learnt
-    // by PlacesOn), what it backs up on the system running, and what its apply writes
-    // besides (below).
-    PagePlaces Records(int page);
+    // by PlacesOn), what it backs up on the system running, and its known writes.
+    std::set<std::wstring> PlacesNamedBy(int page);
 };
 
 // The places a page's apply writes where no read of the page looks, known and meant.
-void AddKnownWrites(int page, PagePlaces& records);
+std::vector<std::wstring> KnownWrites(int page);

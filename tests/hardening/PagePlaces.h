@@ -14,43 +14,31 @@
 #include <string>
 #include <vector>
 
-std::wstring KeyPlace(HKEY root, const std::wstring& path);
-std::wstring ValuePlace(HKEY root, const std::wstring& path, const std::wstring& name);
+// `name` null: the key itself.
+std::wstring Place(HKEY root, const std::wstring& path, const wchar_t* name = nullptr);
+bool IsValuePlace(const std::wstring& place);
 // The key of a value place, or the place itself for a key.
 std::wstring KeyOfPlace(const std::wstring& place);
-bool IsValuePlace(const std::wstring& place);
-// Splits a place into its root and path (and value name); false for an unknown root.
+// Splits a place into its root, path and value name; false for an unknown root.
 bool SplitPlace(const std::wstring& place, HKEY& root, std::wstring& path, std::wstring& name);
 
 struct PagePlaces {
-    std::set<std::wstring> readKeys;    // opened for reading, or looked up by the shell
-    std::set<std::wstring> readValues;
-    std::set<std::wstring> writtenKeys;    // created or deleted
-    std::set<std::wstring> writtenValues;  // set or deleted
+    std::set<std::wstring> read;     // keys opened for reading or looked up by the shell, values read
+    std::set<std::wstring> written;  // keys created or deleted, values set or deleted
     // The data the page itself wrote to each value: type and bytes.
-    std::map<std::wstring, std::vector<std::pair<DWORD, std::vector<BYTE>>>> writtenData;
+    std::map<std::wstring, std::set<std::pair<DWORD, std::vector<BYTE>>>> writtenData;
 
-    // The places a read looked at; an apply's calls are no reads, though its writes look
-    // first whether a key or value exists.
-    void AddReads(const std::vector<RegistryInterceptor::Call>& calls);
-    void AddWrites(const std::vector<RegistryInterceptor::Call>& calls);
+    // The places a read looked at, or an apply wrote; an apply's calls are no reads, though
+    // its writes look first whether a key or value exists.
+    void Learn(const std::vector<RegistryInterceptor::Call>& calls, bool apply);
     void Merge(const PagePlaces& other);
 };
 
-// Every write of `calls` that lies outside `records` (a page's reads on every system, and in
-// its written sets whatever else the page is known to write), as readable lines. A write lies
-// inside when it names a value or key of `records`, or lies below a key the page reads (the
-// command subkey of a shell key).
-std::string WritesOutside(const std::vector<RegistryInterceptor::Call>& calls, const PagePlaces& records);
-
-// Every entry of the difference between two snapshots that is not a place of `allowed`: a
-// value must be one of its values (or go with its key, one of its keys), a key one of its
-// keys, or, when added, a parent of one.
+// Every entry of the difference between two snapshots that is not one of the `allowed`
+// places, nor removed along with a key among them (a shell entry's command subkey), nor a key
+// made on the way to one of them.
 std::string ChangesOutside(const testreg::Snapshot& before, const testreg::Snapshot& after,
-                           const PagePlaces& allowed);
+                           const std::set<std::wstring>& allowed);
 
-// The sandbox's four roots emptied, or made to hold exactly a snapshot again.
+// The sandbox's four roots emptied.
 void ClearRegistry();
-void RestoreRegistry(const testreg::Snapshot& snapshot);
-// Only the entries below one root ("hklm", ...).
-testreg::Snapshot Below(const testreg::Snapshot& snapshot, const std::wstring& rootName, bool keep = true);
