@@ -207,22 +207,21 @@ TEST_F(ToolTest, KeysAreMadeAndRemovedButNeverATree)
     EXPECT_FALSE(steps[2].took);
 }
 
+// What Wine's regedit cannot check (the end-to-end test imports every page's export): an
+// unreadable item is left out, and a registry file that cannot be written says so.
 TEST(RegExport, ARegistryFileSaysWhatARestoreDoes)
 {
     BackupList places;
     places.AddDword(kRootCurrentUser, L"Control Panel\\Desktop", L"A");
     places.AddDword(kRootCurrentUser, L"Control Panel\\Desktop", L"B");
     places.AddText(kRootCurrentUser, L"Control Panel\\Desktop", L"");
-    places.AddText(kRootLocalMachine, L"Software\\Z", L"say \"hi\"");
-    places.AddText(kRootUsers, L".DEFAULT\\Z", L"Lines");
-    places.AddText(kRootClassesRoot, L"Z", L"Gone");
-    places.AddKey(kRootCurrentUser, L"Software\\Z\\{1}");
-    places.AddKey(kRootCurrentUser, L"Software\\Z\\{2}");
+    places.AddText(kRootUsers, L".DEFAULT\\Z", L"say \"hi\"");
+    places.AddKey(kRootLocalMachine, L"Software\\Z\\{1}");
+    places.AddKey(kRootLocalMachine, L"Software\\Z\\{2}");
     places.AddDword(kRootCurrentUser, L"Software\\Z", L"Unreadable");
     BackupFile file;
     file.items = {Saved(BackupItem::Kind::Dword, 1, 0xFFFFFFFFu), Saved(BackupItem::Kind::Dword, -1),
-                  Saved(BackupItem::Kind::Text, 1, 0, L"C:\\Path"),   Saved(BackupItem::Kind::Text, 1, 0, L""),
-                  Saved(BackupItem::Kind::Text, 1, 0, L"a\nb"),       Saved(BackupItem::Kind::Text, -1),
+                  Saved(BackupItem::Kind::Text, 1, 0, L"C:\\Path"),   Saved(BackupItem::Kind::Text, 1, 0, L"a\nb"),
                   Saved(BackupItem::Kind::Key, 1),                    Saved(BackupItem::Kind::Key, -1),
                   Saved(BackupItem::Kind::Dword, -3)};
     std::wstring text;
@@ -230,18 +229,11 @@ TEST(RegExport, ARegistryFileSaysWhatARestoreDoes)
     EXPECT_EQ(L"Windows Registry Editor Version 5.00\r\n"
               L"\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"
               L"\"A\"=dword:ffffffff\r\n\"B\"=-\r\n@=\"C:\\\\Path\"\r\n"
-              L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Z]\r\n\"say \\\"hi\\\"\"=\"\"\r\n"
-              L"\r\n[HKEY_USERS\\.DEFAULT\\Z]\r\n\"Lines\"=hex(1):61,00,0a,00,62,00,00,00\r\n"
-              L"\r\n[HKEY_CLASSES_ROOT\\Z]\r\n\"Gone\"=-\r\n"
-              L"\r\n[HKEY_CURRENT_USER\\Software\\Z\\{1}]\r\n"
-              L"\r\n[-HKEY_CURRENT_USER\\Software\\Z\\{2}]\r\n"
+              L"\r\n[HKEY_USERS\\.DEFAULT\\Z]\r\n\"say \\\"hi\\\"\"=hex(1):61,00,0a,00,62,00,00,00\r\n"
+              L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Z\\{1}]\r\n"
+              L"\r\n[-HKEY_LOCAL_MACHINE\\Software\\Z\\{2}]\r\n"
               L"\r\n",
               text);
-
-    // Long hex data continues over lines as the registry editor writes it.
-    file.items[4].text = std::wstring(30, L'x') + L"\n";
-    ASSERT_TRUE(BuildRegExport(places, file, text));
-    EXPECT_NE(std::wstring::npos, text.find(L"78,00,78,00,78,\\\r\n  00,78,00"));
 
     ScratchFolder folder;
     ASSERT_TRUE(WriteRegExport(folder.File(L"x.reg").c_str(), text));

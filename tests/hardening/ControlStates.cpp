@@ -9,6 +9,7 @@ namespace {
 const int kPageList = 2007;
 const int kProgramList = 2092;
 const int kDoneMark = 2094;
+const char kImpossible[] = " (impossible)";
 
 int Send(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
@@ -55,23 +56,32 @@ ControlStates StatesOnScreen(HWND main)
 {
     ControlStates states;
     ForEachPageControl(main, [&](int id, HWND control, ControlKind kind) {
-        std::string& state = states[id];
+        std::string state;
+        bool possible = true;
         wchar_t text[256] = {};
         switch (kind) {
         case ControlKind::List:
             state = "list ";
             for (int item = 0, count = Send(control, LVM_GETITEMCOUNT); item < count; ++item) {
                 const int check = ItemCheck(control, item);
+                possible = possible && (check == 0 || check == 1);
                 state += check == 0 ? '0' : check == 1 ? '1' : '?';
             }
             break;
-        case ControlKind::Combo:
-            state = "combo " + std::to_string(Send(control, CB_GETCURSEL)) + " of " + std::to_string(Send(control, CB_GETCOUNT));
+        case ControlKind::Combo: {
+            const int selection = Send(control, CB_GETCURSEL), count = Send(control, CB_GETCOUNT);
+            possible = selection >= -1 && selection < count;
+            state = "combo " + std::to_string(selection) + " of " + std::to_string(count);
             break;
-        case ControlKind::Track:
-            state = "track " + std::to_string(Send(control, TBM_GETPOS));
+        }
+        case ControlKind::Track: {
+            const int position = Send(control, TBM_GETPOS);
+            possible = position >= Send(control, TBM_GETRANGEMIN) && position <= Send(control, TBM_GETRANGEMAX);
+            state = "track " + std::to_string(position);
             break;
+        }
         case ControlKind::CheckButton:
+            possible = Send(control, BM_GETCHECK) == BST_CHECKED || Send(control, BM_GETCHECK) == BST_UNCHECKED;
             state = "check " + std::to_string(Send(control, BM_GETCHECK));
             break;
         case ControlKind::Static:
@@ -79,6 +89,7 @@ ControlStates StatesOnScreen(HWND main)
             state = "text " + testreg::Narrow(text);
             break;
         }
+        states[id] = possible ? state : state + kImpossible;
     });
     return states;
 }
@@ -101,24 +112,8 @@ std::string StateDifferences(const ControlStates& expected, const ControlStates&
 std::string ImpossibleStates(HWND main)
 {
     std::string out;
-    ForEachPageControl(main, [&](int id, HWND control, ControlKind kind) {
-        const std::string name = std::to_string(id) + " ";
-        if (kind == ControlKind::List) {
-            for (int item = 0, count = Send(control, LVM_GETITEMCOUNT); item < count; ++item)
-                if (ItemCheck(control, item) != 0 && ItemCheck(control, item) != 1)
-                    out += "list " + name + "item " + std::to_string(item) + " has no check state\n";
-        } else if (kind == ControlKind::CheckButton) {
-            if (Send(control, BM_GETCHECK) != BST_CHECKED && Send(control, BM_GETCHECK) != BST_UNCHECKED)
-                out += "button " + name + "in the third state\n";
-        } else if (kind == ControlKind::Combo) {
-            const int selection = Send(control, CB_GETCURSEL), count = Send(control, CB_GETCOUNT);
-            if (selection < -1 || selection >= count)
-                out += "combo " + name + "selects " + std::to_string(selection) + " of " + std::to_string(count) + "\n";
-        } else if (kind == ControlKind::Track) {
-            const int position = Send(control, TBM_GETPOS);
-            if (position < Send(control, TBM_GETRANGEMIN) || position > Send(control, TBM_GETRANGEMAX))
-                out += "track bar " + name + "at " + std::to_string(position) + ", outside its range\n";
-        }
-    });
+    for (const auto& entry : StatesOnScreen(main))
+        if (entry.second.find(kImpossible) != std::string::npos)
+            out += std::to_string(entry.first) + ": " + entry.second + "\n";
     return out;
 }

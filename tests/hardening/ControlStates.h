@@ -16,7 +16,8 @@ enum class ControlKind { List, Combo, Track, CheckButton, Static };
 void ForEachPageControl(HWND main, const std::function<void(int id, HWND control, ControlKind kind)>& visit);
 
 // By id: the check of every list item, the check of a check box or radio button, a combo
-// box's selection and item count, a track bar's position, a static control's text.
+// box's selection and item count, a track bar's position, a static control's text; each
+// marked when no control of a page may show it (below).
 using ControlStates = std::map<int, std::string>;
 ControlStates StatesOnScreen(HWND main);
 // A line for every control whose state differs, or that one of the two lacks; "" when equal.

@@ -1,5 +1,5 @@
-// What a running process holds: kernel handles, GDI objects and USER objects, so a test can
-// see whether anything leaks. Where the system counts them (GetProcessHandleCount,
+// What a running process holds, so a test can see whether anything leaks: its kernel
+// handles, GDI objects and USER objects. Where the system counts them (GetProcessHandleCount,
 // GetGuiResources) its counts are taken. Wine answers 0 to both; there the handles come from
 // the system's list of open handles, the GDI objects from the process's GDI handle table,
 // and the USER objects are counted as the process's windows (Wine keeps its other USER
@@ -8,13 +8,9 @@
 
 #include <windows.h>
 
-#include <string>
+#include <array>
 
-struct ProcessResources {
-    long handles = -1;
-    long gdiObjects = -1;
-    long userObjects = -1;
-};
+const char* const kResourceNames[] = {"handles", "GDI objects", "USER objects"};
 
-ProcessResources MeasureProcess(HANDLE process, DWORD processId);
-std::string Describe(const ProcessResources& resources);
+// In the order of kResourceNames; -1 for a count that could not be taken.
+std::array<long, 3> MeasureProcess(HANDLE process, DWORD processId);

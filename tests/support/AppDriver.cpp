@@ -3,14 +3,11 @@
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/RegistryFacts.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
 namespace {
 
 const wchar_t kMainWindowClass[] = L"Zentrak1320";
-const int kPageListId = 2007;
 
 // Memory in the other process, for the list-view messages the system does not marshal.
 class RemoteBuffer {
@@ -121,22 +118,6 @@ bool AppDriver::SelectPage(int page)
     return WaitUntilEnabled(kPageListId) && CurrentPage() == page;
 }
 
-int AppDriver::CurrentPage() const
-{
-    return static_cast<int>(SendMessageW(Control(kPageListId), CB_GETCURSEL, 0, 0));
-}
-
-int AppDriver::ItemCount(int listId) const
-{
-    return static_cast<int>(SendMessageW(Control(listId), LVM_GETITEMCOUNT, 0, 0));
-}
-
-int AppDriver::ItemCheck(int listId, int item) const
-{
-    const LRESULT state = SendMessageW(Control(listId), LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK);
-    return static_cast<int>((state & LVIS_STATEIMAGEMASK) >> 12) - 1;
-}
-
 bool AppDriver::SetItemCheck(int listId, int item, bool checked)
 {
     LVITEMW lvItem = {};
@@ -165,21 +146,6 @@ std::wstring AppDriver::ItemText(int listId, int item) const
     return text.data();
 }
 
-int AppDriver::ComboSelection(int id) const
-{
-    return static_cast<int>(SendMessageW(Control(id), CB_GETCURSEL, 0, 0));
-}
-
-void AppDriver::SelectCombo(int id, int index) const
-{
-    SendMessageW(Control(id), CB_SETCURSEL, index, 0);
-}
-
-int AppDriver::ComboCount(int id) const
-{
-    return static_cast<int>(SendMessageW(Control(id), CB_GETCOUNT, 0, 0));
-}
-
 std::wstring AppDriver::ComboText(int id, int index) const
 {
     const LRESULT length = SendMessageW(Control(id), CB_GETLBTEXTLEN, index, 0);
@@ -190,27 +156,10 @@ std::wstring AppDriver::ComboText(int id, int index) const
     return text.data();
 }
 
-int AppDriver::ButtonCheck(int id) const
-{
-    return static_cast<int>(SendMessageW(Control(id), BM_GETCHECK, 0, 0));
-}
-
-void AppDriver::SetButtonCheck(int id, bool checked) const
-{
-    SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-std::wstring AppDriver::Text(int id) const
+std::wstring AppDriver::TextOf(HWND window)
 {
     wchar_t text[1024] = {};
-    GetWindowTextW(Control(id), text, 1024);
-    return text;
-}
-
-std::wstring AppDriver::Title() const
-{
-    wchar_t text[256] = {};
-    GetWindowTextW(main_, text, 256);
+    GetWindowTextW(window, text, 1024);
     return text;
 }
 
@@ -224,20 +173,10 @@ bool AppDriver::IsOnScreen(int id) const
            placed.bottom <= client.bottom && placed.right > placed.left;
 }
 
-void AppDriver::Click(int id) const
-{
-    PostMessageW(Control(id), BM_CLICK, 0, 0);
-}
-
 void AppDriver::PressKey(UINT virtualKey) const
 {
     PostMessageW(main_, WM_KEYDOWN, virtualKey, 1);
     PostMessageW(main_, WM_KEYUP, virtualKey, 0xC0000001);
-}
-
-void AppDriver::ClickAndWait(int id) const
-{
-    SendMessageW(Control(id), BM_CLICK, 0, 0);
 }
 
 void AppDriver::SendKey(UINT virtualKey) const
@@ -255,11 +194,6 @@ bool AppDriver::WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
         Sleep(20);
     }
     return true;
-}
-
-void AppDriver::Close() const
-{
-    PostMessageW(main_, WM_CLOSE, 0, 0);
 }
 
 bool AppDriver::SaveScreenshot(const std::wstring& path) const

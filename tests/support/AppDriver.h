@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -33,37 +34,48 @@ public:
     // Selects a page with the page list as the user does (selection, then CBN_SELENDOK) and
     // waits until its read has finished.
     bool SelectPage(int page);
-    int CurrentPage() const;
+    int CurrentPage() const { return Send(kPageListId, CB_GETCURSEL); }
 
-    int ItemCount(int listId) const;
-    int ItemCheck(int listId, int item) const;  // 1, 0, -1 as the list view reports it
+    int ItemCount(int listId) const { return Send(listId, LVM_GETITEMCOUNT); }
+    // 1, 0, -1 as the list view reports it
+    int ItemCheck(int listId, int item) const
+    {
+        return ((Send(listId, LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) - 1;
+    }
     bool SetItemCheck(int listId, int item, bool checked);
     std::wstring ItemText(int listId, int item) const;
 
-    int ComboSelection(int id) const;
-    void SelectCombo(int id, int index) const;   // selection only; no notification
-    int ComboCount(int id) const;
+    int ComboSelection(int id) const { return Send(id, CB_GETCURSEL); }
+    void SelectCombo(int id, int index) const { Send(id, CB_SETCURSEL, index); }  // no notification
+    int ComboCount(int id) const { return Send(id, CB_GETCOUNT); }
     std::wstring ComboText(int id, int index) const;
-    int ButtonCheck(int id) const;
-    void SetButtonCheck(int id, bool checked) const;
-    std::wstring Text(int id) const;
-    std::wstring Title() const;
+    int ButtonCheck(int id) const { return Send(id, BM_GETCHECK); }
+    void SetButtonCheck(int id, bool checked) const { Send(id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+    std::wstring Text(int id) const { return TextOf(Control(id)); }
+    std::wstring Title() const { return TextOf(main_); }
     bool IsOnScreen(int id) const;  // placed inside the client area, not parked
 
     // Posted: for what opens a modal box (the caller then waits for the box or the effect).
-    void Click(int id) const;              // BM_CLICK
+    void Click(int id) const { PostMessageW(Control(id), BM_CLICK, 0, 0); }
     void PressKey(UINT virtualKey) const;  // WM_KEYDOWN / WM_KEYUP to the main window
+    void Close() const { PostMessageW(main_, WM_CLOSE, 0, 0); }
     // Sent: returns when the program has handled it.
-    void ClickAndWait(int id) const;
+    void ClickAndWait(int id) const { Send(id, BM_CLICK); }
     void SendKey(UINT virtualKey) const;
     // Polls `done` until it holds or `milliseconds` pass.
     static bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds = 10000);
-    void Close() const;                // WM_CLOSE, posted
 
     // Saves the main window as it is on screen, as a 24-bit BMP.
     bool SaveScreenshot(const std::wstring& path) const;
 
 private:
+    static const int kPageListId = 2007;
+    int Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return static_cast<int>(SendMessageW(Control(id), message, wParam, lParam));
+    }
+    static std::wstring TextOf(HWND window);
+
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
     HWND main_ = nullptr;
