@@ -41,7 +41,7 @@ std::vector<RegistryInterceptor::Call> RegistryInterceptor::Calls() const
     return calls_;
 }
 
-std::optional<LONG> RegistryInterceptor::Intercept(Call call)
+LONG RegistryInterceptor::Intercept(Call call, const std::function<LONG()>& registry)
 {
     Rule rule;
     {
@@ -49,7 +49,8 @@ std::optional<LONG> RegistryInterceptor::Intercept(Call call)
         calls_.push_back(call);
         rule = rule_;
     }
-    return rule ? rule(call) : std::nullopt;
+    const std::optional<LONG> answer = rule ? rule(call) : std::nullopt;
+    return answer ? *answer : registry();
 }
 
 RegistryInterceptor::KeyPlace RegistryInterceptor::PlaceOf(HKEY key) const
@@ -103,34 +104,30 @@ REGSAM RegistryInterceptor::ViewFlag()
 
 LONG RegistryInterceptor::OpenKey(HKEY root, const wchar_t* path, REGSAM access, HKEY* key)
 {
-    const bool machine = IsMachineKey(root);
-    if (auto answer = Intercept({"OpenKey", root, machine, Text(path), L"", access, 0}))
-        return *answer;
-    const LONG result = Next().OpenKey(root, path, access, key);
-    if (result == ERROR_SUCCESS)
-        Track(*key, root, path);
-    return result;
+    return Intercept({"OpenKey", root, IsMachineKey(root), Text(path), L"", access, 0}, [&] {
+        const LONG result = Next().OpenKey(root, path, access, key);
+        if (result == ERROR_SUCCESS)
+            Track(*key, root, path);
+        return result;
+    });
 }
 
 LONG RegistryInterceptor::CreateKey(HKEY root, const wchar_t* path, DWORD options, REGSAM access, HKEY* key,
                                     DWORD* disposition)
 {
-    const bool machine = IsMachineKey(root);
-    if (auto answer = Intercept({"CreateKey", root, machine, Text(path), L"", access, options}))
-        return *answer;
-    const LONG result = Next().CreateKey(root, path, options, access, key, disposition);
-    if (result == ERROR_SUCCESS)
-        Track(*key, root, path);
-    return result;
+    return Intercept({"CreateKey", root, IsMachineKey(root), Text(path), L"", access, options}, [&] {
+        const LONG result = Next().CreateKey(root, path, options, access, key, disposition);
+        if (result == ERROR_SUCCESS)
+            Track(*key, root, path);
+        return result;
+    });
 }
 
 LONG RegistryInterceptor::QueryValue(HKEY key, const wchar_t* name, DWORD* type, BYTE* data, DWORD* size)
 {
     Call call = OnKey("QueryValue", key, name, 0);
     call.readsData = data != nullptr;
-    if (auto answer = Intercept(call))
-        return *answer;
-    return Next().QueryValue(key, name, type, data, size);
+    return Intercept(call, [&] { return Next().QueryValue(key, name, type, data, size); });
 }
 
 LONG RegistryInterceptor::SetValue(HKEY key, const wchar_t* name, DWORD type, const BYTE* data, DWORD size)
@@ -138,85 +135,76 @@ LONG RegistryInterceptor::SetValue(HKEY key, const wchar_t* name, DWORD type, co
     Call call = OnKey("SetValue", key, name, type);
     if (data)
         call.data.assign(data, data + size);
-    if (auto answer = Intercept(call))
-        return *answer;
-    return Next().SetValue(key, name, type, data, size);
+    return Intercept(call, [&] { return Next().SetValue(key, name, type, data, size); });
 }
 
 LONG RegistryInterceptor::DeleteValue(HKEY key, const wchar_t* name)
 {
-    if (auto answer = Intercept(OnKey("DeleteValue", key, name, 0)))
-        return *answer;
-    return Next().DeleteValue(key, name);
+    return Intercept(OnKey("DeleteValue", key, name, 0), [&] { return Next().DeleteValue(key, name); });
 }
 
 LONG RegistryInterceptor::DeleteKey(HKEY root, const wchar_t* path, REGSAM view)
 {
-    if (auto answer = Intercept({"DeleteKey", root, IsMachineKey(root), Text(path), L"", view, 0}))
-        return *answer;
-    return Next().DeleteKey(root, path, view);
+    return Intercept({"DeleteKey", root, IsMachineKey(root), Text(path), L"", view, 0},
+                     [&] { return Next().DeleteKey(root, path, view); });
 }
 
 LONG RegistryInterceptor::QueryInfoKey(HKEY key, DWORD* subKeys, DWORD* maxSubKeyLength, DWORD* values,
                                        DWORD* maxValueNameLength, DWORD* maxValueLength,
                                        DWORD* securityDescriptorSize)
 {
-    if (auto answer = Intercept(OnKey("QueryInfoKey", key, nullptr, 0)))
-        return *answer;
-    return Next().QueryInfoKey(key, subKeys, maxSubKeyLength, values, maxValueNameLength, maxValueLength,
-                               securityDescriptorSize);
+    return Intercept(OnKey("QueryInfoKey", key, nullptr, 0), [&] {
+        return Next().QueryInfoKey(key, subKeys, maxSubKeyLength, values, maxValueNameLength, maxValueLength,
+                                   securityDescriptorSize);
+    });
 }
 
 LONG RegistryInterceptor::EnumValue(HKEY key, DWORD index, wchar_t* name, DWORD* nameLength, DWORD* type,
                                     BYTE* data, DWORD* size)
 {
-    if (auto answer = Intercept(OnKey("EnumValue", key, nullptr, index)))
-        return *answer;
-    return Next().EnumValue(key, index, name, nameLength, type, data, size);
+    return Intercept(OnKey("EnumValue", key, nullptr, index),
+                     [&] { return Next().EnumValue(key, index, name, nameLength, type, data, size); });
 }
 
 LONG RegistryInterceptor::FlushKey(HKEY key)
 {
-    if (auto answer = Intercept(OnKey("FlushKey", key, nullptr, 0)))
-        return *answer;
-    return Next().FlushKey(key);
+    return Intercept(OnKey("FlushKey", key, nullptr, 0), [&] { return Next().FlushKey(key); });
 }
 
 LONG RegistryInterceptor::CloseKey(HKEY key)
 {
-    if (auto answer = Intercept(OnKey("CloseKey", key, nullptr, 0)))
-        return *answer;
-    const LONG result = Next().CloseKey(key);
-    if (result == ERROR_SUCCESS)
-        Forget(key);
-    return result;
+    return Intercept(OnKey("CloseKey", key, nullptr, 0), [&] {
+        const LONG result = Next().CloseKey(key);
+        if (result == ERROR_SUCCESS)
+            Forget(key);
+        return result;
+    });
 }
 
 LONG RegistryInterceptor::ShOpenUsKey(const wchar_t* path, REGSAM access, HUSKEY relative, HUSKEY* key,
                                       BOOL ignoreUser)
 {
-    if (auto answer =
-            Intercept({"ShOpenUsKey", nullptr, ignoreUser != FALSE, Text(path), L"", access, DWORD(ignoreUser)}))
-        return *answer;
-    const LONG result = Next().ShOpenUsKey(path, access, relative, key, ignoreUser);
-    if (result == ERROR_SUCCESS && !relative) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        openUsKeys_[*key] = Text(path);
-    }
-    return result;
+    return Intercept({"ShOpenUsKey", nullptr, ignoreUser != FALSE, Text(path), L"", access, DWORD(ignoreUser)}, [&] {
+        const LONG result = Next().ShOpenUsKey(path, access, relative, key, ignoreUser);
+        if (result == ERROR_SUCCESS && !relative) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            openUsKeys_[*key] = Text(path);
+        }
+        return result;
+    });
 }
 
 LONG RegistryInterceptor::ShCreateUsKey(const wchar_t* path, REGSAM access, HUSKEY relative, HUSKEY* key,
                                         DWORD flags)
 {
-    if (auto answer = Intercept({"ShCreateUsKey", nullptr, HasMachineFlags(flags), Text(path), L"", access, flags}))
-        return *answer;
-    const LONG result = Next().ShCreateUsKey(path, access, relative, key, flags);
-    if (result == ERROR_SUCCESS && !relative && *key) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        openUsKeys_[*key] = Text(path);
-    }
-    return result;
+    return Intercept({"ShCreateUsKey", nullptr, HasMachineFlags(flags), Text(path), L"", access, flags}, [&] {
+        const LONG result = Next().ShCreateUsKey(path, access, relative, key, flags);
+        if (result == ERROR_SUCCESS && !relative && *key) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            openUsKeys_[*key] = Text(path);
+        }
+        return result;
+    });
 }
 
 LONG RegistryInterceptor::ShQueryUsValue(HUSKEY key, const wchar_t* name, DWORD* type, void* data, DWORD* size,
@@ -224,17 +212,15 @@ LONG RegistryInterceptor::ShQueryUsValue(HUSKEY key, const wchar_t* name, DWORD*
 {
     Call call{"ShQueryUsValue", nullptr, ignoreUser != FALSE, PathOf(key), Text(name), 0, DWORD(ignoreUser)};
     call.readsData = data != nullptr;
-    if (auto answer = Intercept(call))
-        return *answer;
-    return Next().ShQueryUsValue(key, name, type, data, size, ignoreUser);
+    return Intercept(call, [&] { return Next().ShQueryUsValue(key, name, type, data, size, ignoreUser); });
 }
 
 LONG RegistryInterceptor::ShQueryInfoUsKey(HUSKEY key, DWORD* subKeys, DWORD* maxSubKeyLength, DWORD* values,
                                            DWORD* maxValueNameLength, SHREGENUM_FLAGS flags)
 {
-    if (auto answer = Intercept({"ShQueryInfoUsKey", nullptr, flags == SHREGENUM_HKLM, PathOf(key), L"", 0, DWORD(flags)}))
-        return *answer;
-    return Next().ShQueryInfoUsKey(key, subKeys, maxSubKeyLength, values, maxValueNameLength, flags);
+    return Intercept({"ShQueryInfoUsKey", nullptr, flags == SHREGENUM_HKLM, PathOf(key), L"", 0, DWORD(flags)},
+                     [&] { return Next().ShQueryInfoUsKey(key, subKeys, maxSubKeyLength, values, maxValueNameLength,
+                                                          flags); });
 }
 
 LONG RegistryInterceptor::ShWriteUsValue(HUSKEY key, const wchar_t* name, DWORD type, const void* data, DWORD size,
@@ -243,21 +229,19 @@ LONG RegistryInterceptor::ShWriteUsValue(HUSKEY key, const wchar_t* name, DWORD 
     Call call{"ShWriteUsValue", nullptr, HasMachineFlags(flags), PathOf(key), Text(name), 0, flags};
     if (data)
         call.data.assign(static_cast<const BYTE*>(data), static_cast<const BYTE*>(data) + size);
-    if (auto answer = Intercept(call))
-        return *answer;
-    return Next().ShWriteUsValue(key, name, type, data, size, flags);
+    return Intercept(call, [&] { return Next().ShWriteUsValue(key, name, type, data, size, flags); });
 }
 
 LONG RegistryInterceptor::ShCloseUsKey(HUSKEY key)
 {
-    if (auto answer = Intercept({"ShCloseUsKey", nullptr, false, PathOf(key), L"", 0, 0}))
-        return *answer;
-    const LONG result = Next().ShCloseUsKey(key);
-    if (result == ERROR_SUCCESS) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        openUsKeys_.erase(key);
-    }
-    return result;
+    return Intercept({"ShCloseUsKey", nullptr, false, PathOf(key), L"", 0, 0}, [&] {
+        const LONG result = Next().ShCloseUsKey(key);
+        if (result == ERROR_SUCCESS) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            openUsKeys_.erase(key);
+        }
+        return result;
+    });
 }
 
 std::optional<LONG> DenyMachineWrites(const RegistryInterceptor::Call& call)

@@ -84,8 +84,8 @@ protected:
     RegistryApi& Next() { return *next_; }
 
 private:
-    // Records the call and returns the rule's answer, if any.
-    std::optional<LONG> Intercept(Call call);
+    // Records the call; returns the rule's answer, if any, else what `registry` returns.
+    LONG Intercept(Call call, const std::function<LONG()>& registry);
     // Where an open key lies: its predefined root and path below it.
     struct KeyPlace {
         HKEY root = nullptr;
