@@ -50,7 +50,8 @@ protected:
         WriteBytes(path, bytes);
         EXPECT_EQ(kToolBadFile, Run({L"restore", path}));
         if (line > 0) {
-            EXPECT_NE(std::wstring::npos, output_.err.find(L"第 " + std::to_wstring(line) + L" 行")) << Narrow(output_.err);
+            EXPECT_NE(std::wstring::npos, output_.err.find(L"第 " + std::to_wstring(line) + L" 行"))
+                << Narrow(output_.err);
         }
         EXPECT_NE(std::wstring::npos, output_.err.find(L"未寫入任何值")) << Narrow(output_.err);
         EXPECT_EQ(L"", output_.out);
@@ -123,22 +124,22 @@ TEST_F(DamagedFiles, EditedOrReorderedLinesAreRefusedByLine)
     }
 
     // Item k's lines start at index 8 + 4k.
-    auto item = [&](int k) { return good_.begin() + 8 + 4 * k; };
+    auto item = [](Lines& lines, int k) { return lines.begin() + 8 + 4 * k; };
     Lines swapped = good_;
-    std::swap_ranges(swapped.begin() + 8, swapped.begin() + 12, swapped.begin() + 12);
+    std::swap_ranges(item(swapped, 0), item(swapped, 1), item(swapped, 1));
     ExpectRefused(swapped, 9, "items swapped: out of sequence");
     Lines renumbered = good_;
-    std::swap_ranges(renumbered.begin() + 8 + 4 * 8 + 1, renumbered.begin() + 8 + 4 * 8 + 4, renumbered.begin() + 8 + 4 * 9 + 1);
+    std::swap_ranges(item(renumbered, 8) + 1, item(renumbered, 9), item(renumbered, 9) + 1);
     ExpectRefused(renumbered, 42, "items swapped and renumbered: a text where the page has a number");
     Lines header = good_;
     std::swap(header[4], header[5]);
     ExpectRefused(header, 5, "header lines swapped");
     Lines missing = good_;
-    missing.erase(missing.begin() + 8 + 4 * 5, missing.begin() + 12 + 4 * 5);
+    missing.erase(item(missing, 5), item(missing, 6));
     ExpectRefused(missing, 29, "item 5 left out");
     // One item more, numbered and totalled as if it belonged there.
-    Lines extra(good_.begin(), good_.begin() + 56);
-    extra.insert(extra.end(), item(11), item(12));
+    Lines extra(good_.begin(), item(good_, 12));
+    extra.insert(extra.end(), item(good_, 11), item(good_, 12));
     extra[56] = L"<DataIndex>12</DataIndex>";
     extra.insert(extra.end(), {L"</DataArea>", L"<DataTotal>12</DataTotal>", good_[58], good_[59]});
     ExpectRefused(extra, 57, "an item more");

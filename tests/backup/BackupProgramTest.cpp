@@ -44,7 +44,8 @@ Result RunIn(const std::wstring& folder, const std::wstring& commandLine)
     startup.hStdError = err;
     PROCESS_INFORMATION info = {};
     std::wstring line = commandLine;
-    const BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &info);
+    const BOOL started =
+        CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &info);
     const DWORD startError = GetLastError();
     CloseHandle(out);
     CloseHandle(err);
@@ -74,12 +75,14 @@ std::vector<std::string> Read(const BackupList& places)
 {
     std::vector<std::string> states;
     for (const BackupItem& place : places.Items()) {
-        const testreg::Value value = testreg::Get(RootKey(place.root), place.keyPath, place.valueName ? place.valueName : L"");
+        const HKEY root = RootKey(place.root);
+        const testreg::Value value = testreg::Get(root, place.keyPath, place.valueName ? place.valueName : L"");
         if (place.kind == BackupItem::Kind::Key)
-            states.push_back(testreg::KeyExists(RootKey(place.root), place.keyPath) ? "key" : "no key");
+            states.push_back(testreg::KeyExists(root, place.keyPath) ? "key" : "no key");
+        else if (value.exists)
+            states.push_back(std::to_string(value.type) + ":" + std::string(value.data.begin(), value.data.end()));
         else
-            states.push_back(value.exists ? std::to_string(value.type) + ":" + std::string(value.data.begin(), value.data.end())
-                                          : "absent");
+            states.push_back("absent");
     }
     return states;
 }

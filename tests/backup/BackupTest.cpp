@@ -85,7 +85,10 @@ std::vector<std::wstring> NamesForTheNextSeconds(const std::wstring& folder, con
     return names;
 }
 
-TEST_F(ToolTest, TheFirstBackupMakesEveryFolderAndReplacesAFileOfTheSameSecondWhole)
+// Page backups in a fresh current folder, inside a registry sandbox.
+using PageBackups = ToolTest;
+
+TEST_F(PageBackups, TheFirstBackupMakesEveryFolderAndReplacesAFileOfTheSameSecondWhole)
 {
     const std::wstring desktop = folder_.File(L"QM_Backup\\XP\\0");
     for (const wchar_t* folder : {L"QM_Backup", L"QM_Backup\\XP", L"QM_Backup\\XP\\0"})
@@ -98,15 +101,15 @@ TEST_F(ToolTest, TheFirstBackupMakesEveryFolderAndReplacesAFileOfTheSameSecondWh
     for (int page = 1; page < kTweakPageCount; ++page)
         EXPECT_TRUE(FileExists(folder_.File(L"QM_Backup\\XP\\" + std::to_wstring(page)))) << page;
     const std::wstring written = path.CStr();
-    ASSERT_EQ(desktop + L"\\DT_", written.substr(0, desktop.size() + 4));
-    ASSERT_EQ(L".qmb", written.substr(written.size() - 4));
+    const std::wstring stamp = written.substr(desktop.size() + 4, written.size() - desktop.size() - 8);
+    ASSERT_EQ(desktop + L"\\DT_" + stamp + L".qmb", written);
     // The file holds exactly the page's backup text for the stamp in its name.
     QmWString text;
-    ASSERT_TRUE(BuildPageBackup(app_, 0, QmWString(written.substr(desktop.size() + 4, written.size() - desktop.size() - 8).c_str()), text));
+    ASSERT_TRUE(BuildPageBackup(app_, 0, QmWString(stamp.c_str()), text));
     EXPECT_EQ(Utf16Bytes(text.CStr()), ReadFileBytes(written));
 }
 
-TEST_F(ToolTest, ABackupThatCannotBeWrittenFailsAndWritesNothing)
+TEST_F(PageBackups, ABackupThatCannotBeWrittenFailsAndWritesNothing)
 {
     // "QM_Backup" taken by a file: no folder tree, no backup.
     WriteBytes(folder_.File(L"QM_Backup"), "x");
@@ -129,7 +132,7 @@ TEST_F(ToolTest, ABackupThatCannotBeWrittenFailsAndWritesNothing)
     EXPECT_EQ(3, QmFile().CountFiles(folder_.File(L"QM_Backup").c_str(), true, L"qmb")) << "only the held files";
 }
 
-TEST_F(ToolTest, AllPagesWriteOneFileEachAndTheListingCountsTheDesktopPages)
+TEST_F(PageBackups, AllPagesWriteOneFileEachAndTheListingCountsTheDesktopPages)
 {
     EXPECT_TRUE(BackUpAllPages(app_));
     QmFile files;
@@ -234,7 +237,7 @@ std::vector<std::wstring> ActualItems(const BackupList& list)
     return out;
 }
 
-TEST_F(ToolTest, EveryPageBacksUpItsValuesInItsOrderOnEverySystem)
+TEST_F(PageBackups, EveryPageBacksUpItsValuesInItsOrderOnEverySystem)
 {
     for (size_t system = 0; system < sizeof(kVersions) / sizeof(kVersions[0]); ++system) {
         Use(kVersions[system]);

@@ -145,9 +145,10 @@ TEST_F(HardeningTest, WithoutTheWindowsFolderTheShellEntriesStillNameAWholePath)
         {L"OpenInWeb", L":\\Program Files\\Internet Explorer\\iexplore.exe \"%1\""},
     };
     for (const auto& entry : kEntries) {
-        const std::wstring command =
-            testreg::Get(HKEY_LOCAL_MACHINE, std::wstring(L"SOFTWARE\\Classes\\*\\shell\\") + entry.entry + L"\\command", L"").Text();
-        EXPECT_TRUE(!command.empty() && iswalpha(command[0]) && command.substr(1) == entry.program) << testreg::Narrow(command);
+        const std::wstring key = std::wstring(L"SOFTWARE\\Classes\\*\\shell\\") + entry.entry + L"\\command";
+        const std::wstring command = testreg::Get(HKEY_LOCAL_MACHINE, key, L"").Text();
+        EXPECT_TRUE(!command.empty() && iswalpha(command[0]) && command.substr(1) == entry.program)
+            << testreg::Narrow(command);
     }
     for (int row : {4, 5, 6})
         EXPECT_EQ(1, Check(kIdListRight, row)) << row;

@@ -97,7 +97,8 @@ private:
             if (written == places_.writtenData.end()) {
                 putText(REG_SZ, word);
             } else {
-                const auto& data = *std::next(written->second.begin(), Below(static_cast<uint32_t>(written->second.size())));
+                const auto& data =
+                    *std::next(written->second.begin(), Below(static_cast<uint32_t>(written->second.size())));
                 put(data.first, data.second.data(), data.second.size());
             }
             break;

@@ -85,8 +85,10 @@ std::set<std::wstring> HardeningTest::PlacesNamedBy(int page)
         named.insert(system.second[page].read.begin(), system.second[page].read.end());
     BackupList items;
     kTweakPageBackups[page](App(), items);
-    for (const BackupItem& item : items.Items())
-        named.insert(Place(RootKey(item.root), item.keyPath, item.kind == BackupItem::Kind::Key ? nullptr : item.valueName));
+    for (const BackupItem& item : items.Items()) {
+        const bool key = item.kind == BackupItem::Kind::Key;
+        named.insert(Place(RootKey(item.root), item.keyPath, key ? nullptr : item.valueName));
+    }
     for (const std::wstring& place : KnownWrites(page))
         named.insert(place);
     return named;

@@ -29,7 +29,7 @@ std::vector<std::wstring> PlacesOf(const RegistryInterceptor::Call& call, bool& 
     // The shell works in the user's and the machine's hive, or the machine's alone.
     std::vector<HKEY> roots = {call.root};
     if (f.compare(0, 2, "Sh") == 0)
-        roots = call.machineKey ? std::vector<HKEY>{HKEY_LOCAL_MACHINE} : std::vector<HKEY>{HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
+        roots = {call.machineKey ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
     std::vector<std::wstring> places;
     for (HKEY root : roots) {
         if (!root)

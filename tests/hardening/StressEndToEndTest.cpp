@@ -23,7 +23,8 @@ std::wstring FolderThatTakesNoFiles()
 {
     for (const wchar_t* folder : {L"Z:\\sys", L"Z:\\proc"}) {
         const std::wstring probe = std::wstring(folder) + L"\\zentrak-probe";
-        HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        HANDLE file =
+            CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (file != INVALID_HANDLE_VALUE)
             CloseHandle(file);
         else if (CreateDirectoryW(probe.c_str(), nullptr))
