@@ -28,13 +28,13 @@ protected:
         HardeningTest::SetUp();
         StartSystem(kTestSystems[GetParam()]);
     }
-    // The registry holding what the page writes with every control set, the controls read
-    // from it.
-    void HoldEverythingSet(int page)
+    // The registry holding what the page writes with every control set (or cleared), the
+    // controls read from it.
+    void HoldEverything(int page, bool set)
     {
         ShowAndRead(page);
         ClearRegistry();
-        SetAll(true);
+        SetAll(set);
         ASSERT_EQ(0, Apply());
     }
     // What the controls show is what a read of the registry as it is now shows.
@@ -53,15 +53,18 @@ std::string SystemName(const ::testing::TestParamInfo<int>& info)
 
 using StandardUser = Faults;
 
-// With every HKEY_LOCAL_MACHINE write refused, an apply still writes everything else as an
-// administrator's would, leaves the machine's values as they were, and the controls show
-// those values afterwards rather than what was asked.
+// With every HKEY_LOCAL_MACHINE write refused, an apply that sets or clears everything still
+// writes everything else as an administrator's would, leaves the machine's values as they
+// were, and the controls show those values afterwards rather than what was asked.
 TEST_P(StandardUser, EveryPageAppliesTheRestAndShowsTheMachineValuesItCouldNotChange)
 {
-    for (int page = 0; page < kTweakPageCount; ++page) {
-        HoldEverythingSet(page);
+    for (int step = 0; step < 2 * kTweakPageCount; ++step) {
+        const int page = step / 2;
+        const bool set = step % 2 == 1;
+        SCOPED_TRACE(set ? "everything set" : "everything cleared");
+        HoldEverything(page, !set);
         const testreg::Snapshot start = testreg::TakeSnapshot();
-        SetAll(false);
+        SetAll(set);
         {
             MachineWritesDenied standardUser;
             ASSERT_EQ(0, Apply());
@@ -72,7 +75,7 @@ TEST_P(StandardUser, EveryPageAppliesTheRestAndShowsTheMachineValuesItCouldNotCh
         ExpectShowsTheRegistry("after the refused writes", page);
 
         // The administrator's apply of the same settings changes the machine's values only.
-        SetAll(false);
+        SetAll(set);
         ASSERT_EQ(0, Apply());
         const testreg::Snapshot administrator = testreg::TakeSnapshot();
         EXPECT_EQ("", testreg::Differences(Below(user, L"HKLM", false), Below(administrator, L"HKLM", false)))
@@ -113,7 +116,7 @@ using VanishingValues = Faults;
 TEST_P(VanishingValues, EveryPageShowsThemMissing)
 {
     for (int page = 0; page < kTweakPageCount; ++page) {
-        HoldEverythingSet(page);
+        HoldEverything(page, true);
         {
             ValuesVanishWhileRead registry;
             Reread();
