@@ -49,6 +49,7 @@ void HardeningTest::SetAll(bool on)
 
 const PagesPlaces& HardeningTest::PlacesOn(int system)
 {
+    // Learnt once, by the first test of the program that asks.
     auto& learnt = LearntPlaces();
     for (int s = learnt.empty() ? 0 : kTestSystemCount; s < kTestSystemCount; ++s) {
         StartSystem(kTestSystems[s]);

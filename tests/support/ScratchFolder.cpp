@@ -4,6 +4,17 @@
 
 #include <vector>
 
+namespace {
+
+std::wstring Environment(const wchar_t* name)
+{
+    wchar_t value[1024] = {};
+    GetEnvironmentVariableW(name, value, 1024);
+    return value;
+}
+
+}  // namespace
+
 ScratchFolder::ScratchFolder()
 {
     static LONG counter = 0;
@@ -46,17 +57,6 @@ bool FileExists(const std::wstring& path)
 {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
-
-namespace {
-
-std::wstring Environment(const wchar_t* name)
-{
-    wchar_t value[1024] = {};
-    GetEnvironmentVariableW(name, value, 1024);
-    return value;
-}
-
-}  // namespace
 
 std::wstring EnvironmentPath(const wchar_t* name)
 {
