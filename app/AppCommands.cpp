@@ -118,8 +118,7 @@ void QmThisApp::OnPageListChosen(HWND hwnd)
         return;
     }
     lastAppliedPage_ = -1;
-    ShowPage();
-    LayoutPage();
+    ShowAndLayOutPage();
     StartReadWorker(hwnd);
     pageAtFocus_ = pageList->GetCurSel();
     if (FocusWindow() == pageList->Handle() || IsChild(pageList->Handle(), FocusWindow()))

@@ -4,6 +4,7 @@
 
 #include "app/AppTexts.h"
 #include "app/LayoutMath.h"
+#include "model/RedrawPause.h"
 #include "model/ShowText.h"
 
 namespace {
@@ -92,8 +93,7 @@ int QmThisApp::SelectPage(int page)
         if (QmWndBase* control = Control(id))
             control->Enable(false);
     lastAppliedPage_ = -1;
-    ShowPage();
-    LayoutPage();
+    ShowAndLayOutPage();
     StartReadWorker(Handle());
     // The read may still be running; these do not touch the page's controls.
     for (int id : lockedWhileShowing)
@@ -103,6 +103,13 @@ int QmThisApp::SelectPage(int page)
     Invalidate(true);
     SetFocus();
     return 1;
+}
+
+void QmThisApp::ShowAndLayOutPage()
+{
+    WindowRedrawPause pause(*this);
+    ShowPage();
+    LayoutPage();
 }
 
 int QmThisApp::ShowPage()

@@ -3,6 +3,7 @@
 
 #include "app/AppTexts.h"
 #include "app/StartupChecks.h"
+#include "model/RedrawPause.h"
 #include "model/ShowText.h"
 #include "platform/QmFile.h"
 #include "platform/QmLocale.h"
@@ -232,6 +233,7 @@ LRESULT QmThisApp::OnSize(HWND, UINT, int width, int height)
 {
     clientWidth_ = width;
     clientHeight_ = height;
+    WindowRedrawPause pause(*this);
     LayoutPage();
     return 0;
 }

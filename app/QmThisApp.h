@@ -118,6 +118,8 @@ public:
     // Pages and navigation.
     int CurrentPage() const;
     virtual int SelectPage(int page);  // 1 when the page changed
+    // Show and layout with the window's drawing held, so the page is painted once.
+    void ShowAndLayOutPage();
     virtual int ShowPage();
     virtual int LayoutPage();
     virtual int ReadPage();

@@ -20,3 +20,30 @@ public:
 private:
     QmWndBase& control_;
 };
+
+// Holds the drawing of a window and all its children off while a page's texts change and its
+// controls move, then repaints everything once: a child moved on screen otherwise recomputes
+// and repaints what it uncovers, once for every move. Only a window on screen is held:
+// WM_SETREDRAW works through the visible style, so resuming a hidden window would mark it
+// visible. A pause inside another finds the window held already and does nothing.
+class WindowRedrawPause {
+public:
+    explicit WindowRedrawPause(QmWndBase& window) : window_(window), held_(window.IsVisible())
+    {
+        if (held_)
+            window_.Send(WM_SETREDRAW, FALSE);
+    }
+    ~WindowRedrawPause()
+    {
+        if (!held_)
+            return;
+        window_.Send(WM_SETREDRAW, TRUE);
+        window_.InvalidateWithChildren();
+    }
+    WindowRedrawPause(const WindowRedrawPause&) = delete;
+    WindowRedrawPause& operator=(const WindowRedrawPause&) = delete;
+
+private:
+    QmWndBase& window_;
+    const bool held_;
+};

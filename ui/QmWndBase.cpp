@@ -192,6 +192,12 @@ BOOL QmWndBase::Update()
     return hwnd_ ? UpdateWindow(hwnd_) : FALSE;
 }
 
+BOOL QmWndBase::InvalidateWithChildren()
+{
+    return hwnd_ ? RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN)
+                 : FALSE;
+}
+
 void QmWndBase::Enable(bool enable)
 {
     if (hwnd_)

@@ -102,6 +102,8 @@ public:
     virtual void SetFont(HFONT font, bool redraw);
     virtual BOOL Invalidate(bool erase = true);
     virtual BOOL Update();
+    // Invalidates the window, its frame and all its children, erasing backgrounds.
+    virtual BOOL InvalidateWithChildren();
     virtual void Enable(bool enable = true);
     void Disable() { Enable(false); }
     virtual bool IsEnabled() const;

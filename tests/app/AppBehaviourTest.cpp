@@ -107,6 +107,30 @@ TEST_F(AppBehaviour, WindowSizesDownToNothingAndBack)
     EXPECT_EQ(expected.y, Placement(kIdApplyButton).top);
 }
 
+TEST_F(AppBehaviour, ASwitchOrResizeRepaintsThePageAndLeavesTheWindowAsItWas)
+{
+    StartApp(kXp);
+    // Drawing is held while a page is put together; the controls that came on screen must
+    // still be painted afterwards, and the window must stay shown.
+    const HWND box = App().Control(2041)->Handle();  // start menu page only
+    App().SelectPage(1);
+    App().WaitForReadWorker();
+    EXPECT_TRUE(IsWindowVisible(Window()));
+    EXPECT_TRUE(GetUpdateRect(box, nullptr, FALSE)) << "a control that came on screen waits to be painted";
+    Pump();
+    SendMessageW(Window(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(700, 500));
+    EXPECT_TRUE(IsWindowVisible(Window()));
+    EXPECT_TRUE(GetUpdateRect(box, nullptr, FALSE)) << "a resize repaints the page";
+    Pump();
+
+    // Resuming a hidden window's drawing would mark it visible.
+    ShowWindow(Window(), SW_HIDE);
+    App().SelectPage(2);
+    App().WaitForReadWorker();
+    SendMessageW(Window(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(640, 480));
+    EXPECT_FALSE(GetWindowLongPtrW(Window(), GWL_STYLE) & WS_VISIBLE);
+}
+
 TEST_F(AppBehaviour, AConfirmedApplyShowsTheDoneMarkAndClosingThenOffersARestart)
 {
     StartApp(kWin7);
