@@ -188,17 +188,22 @@ int QmCReg::QuerySecurityDescriptorSize(HKEY root, const wchar_t* path)
 
 // Reading --------------------------------------------------------------------------------------
 
-int QmCReg::QueryValueType(HKEY root, const wchar_t* path, const wchar_t* name)
+int QmCReg::QueryTypeAndSize(HKEY root, const wchar_t* path, const wchar_t* name, DWORD& type, DWORD& size)
 {
     if (!ValueExists(root, path, name))
         return qmreg::kValueNotFound;
     QmRegKey key;
-    LONG result = OpenInto(key, root, path, kReadAccess);
+    const LONG result = OpenInto(key, root, path, kReadAccess);
     if (result != ERROR_SUCCESS)
         return result;
+    return key.Api().QueryValue(key.Get(), name, &type, nullptr, &size);
+}
+
+int QmCReg::QueryValueType(HKEY root, const wchar_t* path, const wchar_t* name)
+{
     DWORD type = 0;
     DWORD size = 0;
-    result = key.Api().QueryValue(key.Get(), name, &type, nullptr, &size);
+    const int result = QueryTypeAndSize(root, path, name, type, size);
     if (result != ERROR_SUCCESS)
         return result;
     SetDataType(type);
@@ -213,15 +218,9 @@ int QmCReg::QueryDefaultValueType(HKEY root, const wchar_t* path)
 
 int QmCReg::QueryValueSize(HKEY root, const wchar_t* path, const wchar_t* name)
 {
-    if (!ValueExists(root, path, name))
-        return qmreg::kValueNotFound;
-    QmRegKey key;
-    LONG result = OpenInto(key, root, path, kReadAccess);
-    if (result != ERROR_SUCCESS)
-        return result;
     DWORD type = 0;
     DWORD size = 0;
-    result = key.Api().QueryValue(key.Get(), name, &type, nullptr, &size);
+    const int result = QueryTypeAndSize(root, path, name, type, size);
     if (result == ERROR_SUCCESS)
         SetDataSize(size);
     return result;

@@ -193,6 +193,8 @@ private:
 
     int Open(HKEY root, const wchar_t* path, REGSAM access);
     int QueryKeyNumber(HKEY root, const wchar_t* path, KeyNumber which);
+    // The type and size of an existing value: 0, -104, or the Win32 code of the open or query.
+    int QueryTypeAndSize(HKEY root, const wchar_t* path, const wchar_t* name, DWORD& type, DWORD& size);
     int WriteValue(HKEY root, const wchar_t* path, const wchar_t* name, DWORD type, const BYTE* data, DWORD size);
     int RemoveKey(HKEY root, const wchar_t* path);
     int DefaultValueIsAlone(HKEY root, const wchar_t* path);

@@ -167,17 +167,23 @@ int QmShRegBase::QueryMaxValueNameLength(const wchar_t* path, BOOL ignoreUserHiv
     return QueryKeyNumber(path, ignoreUserHive, relativeKey, KeyNumber::kMaxValueNameLength);
 }
 
-int QmShRegBase::QueryValueSize(const wchar_t* path, const wchar_t* name, BOOL ignoreUserHive, HUSKEY relativeKey)
+int QmShRegBase::QueryTypeAndSize(const wchar_t* path, const wchar_t* name, BOOL ignoreUserHive, HUSKEY relativeKey,
+                                  DWORD& type, DWORD& size)
 {
     if (!ValueExists(path, name, ignoreUserHive, relativeKey))
         return qmreg::kValueNotFound;
     QmUsKey key;
-    LONG result = OpenInto(key, path, kReadAccess, ignoreUserHive, relativeKey);
+    const LONG result = OpenInto(key, path, kReadAccess, ignoreUserHive, relativeKey);
     if (result != ERROR_SUCCESS)
         return result;
+    return key.Api().ShQueryUsValue(key.Get(), name, &type, nullptr, &size, ignoreUserHive);
+}
+
+int QmShRegBase::QueryValueSize(const wchar_t* path, const wchar_t* name, BOOL ignoreUserHive, HUSKEY relativeKey)
+{
     DWORD type = 0;
     DWORD size = 0;
-    result = key.Api().ShQueryUsValue(key.Get(), name, &type, nullptr, &size, ignoreUserHive);
+    const int result = QueryTypeAndSize(path, name, ignoreUserHive, relativeKey, type, size);
     if (result == ERROR_SUCCESS)
         SetDataSize(size);
     return result;
@@ -185,15 +191,9 @@ int QmShRegBase::QueryValueSize(const wchar_t* path, const wchar_t* name, BOOL i
 
 int QmShRegBase::QueryValueType(const wchar_t* path, const wchar_t* name, BOOL ignoreUserHive, HUSKEY relativeKey)
 {
-    if (!ValueExists(path, name, ignoreUserHive, relativeKey))
-        return qmreg::kValueNotFound;
-    QmUsKey key;
-    LONG result = OpenInto(key, path, kReadAccess, ignoreUserHive, relativeKey);
-    if (result != ERROR_SUCCESS)
-        return result;
     DWORD type = 0;
     DWORD size = 0;
-    result = key.Api().ShQueryUsValue(key.Get(), name, &type, nullptr, &size, ignoreUserHive);
+    const int result = QueryTypeAndSize(path, name, ignoreUserHive, relativeKey, type, size);
     if (result != ERROR_SUCCESS)
         return result;
     SetDataType(type);

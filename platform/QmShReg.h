@@ -58,6 +58,9 @@ private:
 
     int Open(const wchar_t* path, REGSAM access, BOOL ignoreUserHive, HUSKEY relativeKey);
     int QueryKeyNumber(const wchar_t* path, BOOL ignoreUserHive, HUSKEY relativeKey, KeyNumber which);
+    // The type and size of an existing value: 0, -104, or the Win32 code of the open or query.
+    int QueryTypeAndSize(const wchar_t* path, const wchar_t* name, BOOL ignoreUserHive, HUSKEY relativeKey,
+                         DWORD& type, DWORD& size);
     int WriteValue(const wchar_t* path, const wchar_t* name, DWORD type, const void* data, DWORD size,
                    DWORD setFlags, HUSKEY relativeKey);
 
