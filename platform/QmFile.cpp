@@ -76,52 +76,6 @@ int CountIn(const std::wstring& folder, bool recurse, const wchar_t* extension, 
 
 }  // namespace
 
-QmFindHandle& QmFindHandle::operator=(QmFindHandle&& other) noexcept
-{
-    if (this != &other) {
-        Close();
-        handle_ = other.Release();
-    }
-    return *this;
-}
-
-HANDLE QmFindHandle::Release()
-{
-    HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    return handle;
-}
-
-void QmFindHandle::Close()
-{
-    if (IsValid())
-        ::FindClose(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-}
-
-QmFileHandle& QmFileHandle::operator=(QmFileHandle&& other) noexcept
-{
-    if (this != &other) {
-        Close();
-        handle_ = other.Release();
-    }
-    return *this;
-}
-
-HANDLE QmFileHandle::Release()
-{
-    HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    return handle;
-}
-
-void QmFileHandle::Close()
-{
-    if (IsValid())
-        CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-}
-
 QmFolder::QmFolder() : findData_() {}
 
 QmOwnedWide QmFolder::GetCurrentFolder()

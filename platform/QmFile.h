@@ -11,45 +11,47 @@
 
 #include <cstdint>
 
-// The owner of one find handle; closes it on every path.
-class QmFindHandle {
+// The owner of one handle that `CloseFunction` closes (FindClose, CloseHandle); closes it on
+// every path.
+template <BOOL(WINAPI* CloseFunction)(HANDLE)>
+class QmOwnedHandle {
 public:
-    QmFindHandle() = default;
-    explicit QmFindHandle(HANDLE handle) : handle_(handle) {}
-    QmFindHandle(QmFindHandle&& other) noexcept : handle_(other.Release()) {}
-    QmFindHandle& operator=(QmFindHandle&& other) noexcept;
-    QmFindHandle(const QmFindHandle&) = delete;
-    QmFindHandle& operator=(const QmFindHandle&) = delete;
-    ~QmFindHandle() { Close(); }
+    QmOwnedHandle() = default;
+    explicit QmOwnedHandle(HANDLE handle) : handle_(handle) {}
+    QmOwnedHandle(QmOwnedHandle&& other) noexcept : handle_(other.Release()) {}
+    QmOwnedHandle& operator=(QmOwnedHandle&& other) noexcept
+    {
+        if (this != &other) {
+            Close();
+            handle_ = other.Release();
+        }
+        return *this;
+    }
+    QmOwnedHandle(const QmOwnedHandle&) = delete;
+    QmOwnedHandle& operator=(const QmOwnedHandle&) = delete;
+    ~QmOwnedHandle() { Close(); }
 
     bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
     HANDLE Get() const { return handle_; }
-    HANDLE Release();
-    void Close();
+    HANDLE Release()
+    {
+        HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return handle;
+    }
+    void Close()
+    {
+        if (IsValid())
+            CloseFunction(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
 
 private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
 
-// The owner of one file handle; closes it on every path.
-class QmFileHandle {
-public:
-    QmFileHandle() = default;
-    explicit QmFileHandle(HANDLE handle) : handle_(handle) {}
-    QmFileHandle(QmFileHandle&& other) noexcept : handle_(other.Release()) {}
-    QmFileHandle& operator=(QmFileHandle&& other) noexcept;
-    QmFileHandle(const QmFileHandle&) = delete;
-    QmFileHandle& operator=(const QmFileHandle&) = delete;
-    ~QmFileHandle() { Close(); }
-
-    bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-    HANDLE Release();
-    void Close();
-
-private:
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
-};
+using QmFindHandle = QmOwnedHandle<FindClose>;
+using QmFileHandle = QmOwnedHandle<CloseHandle>;
 
 class QmFolder {
 public:
