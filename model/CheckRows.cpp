@@ -71,6 +71,12 @@ bool RowBelongs(const CheckRow& row, const RowSystem& system)
     return true;
 }
 
+void RedrawCheckRows(QmListview& list)
+{
+    for (int i = 0; i < list.GetItemCount(); ++i)
+        list.UpdateItem(i);
+}
+
 int ReadCheckRows(QmListview& list, int firstItem, const CheckRowTable& table, const RowSystem& system)
 {
     int item = firstItem;

@@ -89,6 +89,8 @@ void FillCheckRows(QmListview& list, const CheckRowTable& table, const RowSystem
 // Sets the check of every row of `table` that belongs on `system`, numbering the rows of
 // `list` from `firstItem`; returns the number after the last row.
 int ReadCheckRows(QmListview& list, int firstItem, const CheckRowTable& table, const RowSystem& system);
+// Repaints every row of `list` once its checks have been read.
+void RedrawCheckRows(QmListview& list);
 // Writes every such row by its check state; returns the number after the last row.
 int ApplyCheckRows(QmCReg& reg, const QmListview& list, int firstItem, const CheckRowTable& table,
                    const RowSystem& system);

@@ -4,6 +4,7 @@
 
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
+#include "model/CheckRows.h"
 #include "model/ShellTexts.h"
 #include "model/TweakRead.h"
 #include "model/TweakWrite.h"
@@ -174,11 +175,8 @@ int ReadDesktopPage(QmThisApp& app)
             ReadDwordCheck(list, row.row, *row.value);
     }
     ReadStringCheck(*app.ListView(kIdListLower), kNumLockRow, NumLockRecord(app));
-    for (const ListOfPage& page : kLists) {
-        QmListview* list = app.ListView(page.listId);
-        for (int i = 0; i < list->GetItemCount(); ++i)
-            list->UpdateItem(i);
-    }
+    for (const ListOfPage& page : kLists)
+        RedrawCheckRows(*app.ListView(page.listId));
     return 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
+#include "model/CheckRows.h"
 #include "model/ChoiceLists.h"
 #include "model/ChoiceRows.h"
 #include "model/CheckListRefill.h"
@@ -320,12 +321,6 @@ void ReadShellEntry(QmThisApp& app, QmListview& list, const ShellRow& row)
         list.UncheckItem(row.row);
 }
 
-void RedrawRows(QmListview& list)
-{
-    for (int i = 0; i < list.GetItemCount(); ++i)
-        list.UpdateItem(i);
-}
-
 }  // namespace
 
 int ShowHardwarePage(QmThisApp& app)
@@ -395,8 +390,8 @@ int ReadHardwarePage(QmThisApp& app)
         ReadStringCheck(mouse, row.row, *row.handler);
     for (const ShellRow& row : kShellRows)
         ReadShellEntry(app, mouse, row);
-    RedrawRows(hardware);
-    RedrawRows(mouse);
+    RedrawCheckRows(hardware);
+    RedrawCheckRows(mouse);
     return 1;
 }
 

@@ -9,6 +9,7 @@
 #include "app/QmThisApp.h"
 #include "model/CheckListRefill.h"
 #include "model/CheckRowText.h"
+#include "model/CheckRows.h"
 #include "model/ShellTexts.h"
 #include "model/TweakRead.h"
 #include "model/TweakWrite.h"
@@ -308,9 +309,8 @@ int ReadIconsPage(QmThisApp& app)
             ReadDwordsCheck(list, row.index, values, kIconValueCount);
         }
     });
-    for (QmListview* list : {app.ListView(kIdListMain), app.ListView(kIdListRight)})
-        for (int i = 0; i < list->GetItemCount(); ++i)
-            list->UpdateItem(i);
+    RedrawCheckRows(*app.ListView(kIdListMain));
+    RedrawCheckRows(*app.ListView(kIdListRight));
     return 1;
 }
 

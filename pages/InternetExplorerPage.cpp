@@ -8,6 +8,7 @@
 #include "app/QmThisApp.h"
 #include "model/CheckListRefill.h"
 #include "model/CheckRowText.h"
+#include "model/CheckRows.h"
 #include "model/TweakRead.h"
 #include "model/TweakWrite.h"
 #include "platform/QmCReg.h"
@@ -241,9 +242,8 @@ int ReadInternetExplorerPage(QmThisApp& app)
         else
             ReadDwordCheck(list, row.index, row.record);
     });
-    for (QmListview* list : {app.ListView(kIdListMain), app.ListView(kIdListRight)})
-        for (int i = 0; i < list->GetItemCount(); ++i)
-            list->UpdateItem(i);
+    RedrawCheckRows(*app.ListView(kIdListMain));
+    RedrawCheckRows(*app.ListView(kIdListRight));
     return 1;
 }
 

@@ -6,6 +6,7 @@
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
 #include "model/CheckListRefill.h"
+#include "model/CheckRows.h"
 #include "model/GroupRows.h"
 #include "model/ShellTexts.h"
 #include "model/TweakRead.h"
@@ -134,8 +135,7 @@ int ReadNetwork1Page(QmThisApp& app)
         if (RowShown(app, row))
             ReadDwordRow(list, row.row, row.values, row.valueCount);
     }
-    for (int i = 0; i < list.GetItemCount(); ++i)
-        list.UpdateItem(i);
+    RedrawCheckRows(list);
     return 1;
 }
 

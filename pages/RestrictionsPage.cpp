@@ -183,11 +183,8 @@ int ReadRestrictionsPage(QmThisApp& app)
     const RowSystem system = SystemOf(app);
     for (const ListOfPage& page : kLists)
         ReadCheckRows(*app.ListView(page.listId), 0, page.rows, system);
-    for (const ListOfPage& page : kLists) {
-        QmListview* list = app.ListView(page.listId);
-        for (int i = 0; i < list->GetItemCount(); ++i)
-            list->UpdateItem(i);
-    }
+    for (const ListOfPage& page : kLists)
+        RedrawCheckRows(*app.ListView(page.listId));
     return 1;
 }
 

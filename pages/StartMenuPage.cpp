@@ -382,8 +382,7 @@ int ReadStartMenuPage(QmThisApp& app)
     app.Button(kSmallIcons)->SetCheck(small ? BST_CHECKED : BST_UNCHECKED);
     app.Button(kLargeIcons)->SetCheck(small ? BST_UNCHECKED : BST_CHECKED);
 
-    for (int i = 0; i < list.GetItemCount(); ++i)
-        list.UpdateItem(i);
+    RedrawCheckRows(list);
     return 0;
 }
 

@@ -301,9 +301,8 @@ int ReadSystemPage(QmThisApp& app)
         ReadThumbnailSize(app);
     for (const ChoiceSetting& choice : kChoices)
         ShowChoice(*app.Button(choice.boxId), *app.Combo(choice.comboId), ReadChoice(app, choice));
-    for (QmListview* list : {&systemList, &appearanceList})
-        for (int i = 0; i < list->GetItemCount(); ++i)
-            list->UpdateItem(i);
+    RedrawCheckRows(systemList);
+    RedrawCheckRows(appearanceList);
     return 0;
 }
 
