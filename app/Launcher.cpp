@@ -7,6 +7,7 @@
 #include "app/WebLinks.h"
 #include "model/ShowText.h"
 #include "platform/QmFile.h"
+#include "ZentrakVersion.h"
 
 #include <shellapi.h>
 
@@ -101,5 +102,5 @@ int QmThisApp::RunSelectedProgram(HWND hwnd)
 
 void QmThisApp::ShowAbout(HWND hwnd)
 {
-    MessageBoxW(hwnd, L"Zentrak\r\nVersion 1.3.2.0", L"Zentrak", MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(hwnd, L"Zentrak\r\nVersion " ZENTRAK_VERSION_TEXT, L"Zentrak", MB_OK | MB_ICONINFORMATION);
 }

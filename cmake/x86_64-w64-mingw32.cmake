@@ -1,4 +1,5 @@
-# The same sources as 64-bit programs, which run here under wine64 together with the tests.
+# The same sources as 64-bit programs, with the tests, for machines that cannot run 32-bit
+# code: there the suite runs under wine64 instead of against the shipped 32-bit programs.
 # GoogleTest needs std::condition_variable, which only the -posix thread model provides.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
