@@ -4,6 +4,7 @@
 // run at a time, and leaves every place it touched as it found it.
 #include "backup/BackupReader.h"
 #include "tests/backup/ToolFixture.h"
+#include "tests/support/E2E.h"
 
 #include <shlwapi.h>
 
@@ -13,61 +14,27 @@ namespace {
 
 using testreg::Narrow;
 
-std::wstring FromAnsi(const std::string& bytes)
+ConsoleRun RunProgram(const ScratchFolder& folder, const std::wstring& arguments)
 {
-    std::wstring text(bytes.size(), L'\0');
-    const int length = bytes.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                                                &text[0], static_cast<int>(text.size()));
-    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-    return text;
+    return RunConsole(folder.Path(), L"\"" + EnvironmentPath(L"ZENTRAK_BACKUP_EXE") + L"\" " + arguments);
 }
 
-struct Result {
-    DWORD exitCode = 0xFFFFFFFF;
-    std::wstring out;
-    std::wstring err;
-};
-
-// Runs `commandLine` in `folder` with its output going to files; waits at most a minute.
-Result RunIn(const std::wstring& folder, const std::wstring& commandLine)
+// The Windows folder's regedit, as a double click in Explorer runs it: on 64-bit Windows the
+// native one, which a 32-bit process reaches only with file redirection off.
+DWORD ImportWithRegedit(const ScratchFolder& folder, const std::wstring& regFile)
 {
-    Result result;
-    const std::wstring outPath = folder + L"\\stdout.txt", errPath = folder + L"\\stderr.txt";
-    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-    HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    HANDLE err = CreateFileW(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = out;
-    startup.hStdError = err;
-    PROCESS_INFORMATION info = {};
-    std::wstring line = commandLine;
-    const BOOL started =
-        CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &info);
-    const DWORD startError = GetLastError();
-    CloseHandle(out);
-    CloseHandle(err);
-    if (!started) {
-        ADD_FAILURE() << "cannot start " << Narrow(commandLine) << ": error " << startError;
-        return result;
-    }
-    CloseHandle(info.hThread);
-    if (WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0) {
-        TerminateProcess(info.hProcess, 99);
-        ADD_FAILURE() << Narrow(commandLine) << " did not end";
-    }
-    GetExitCodeProcess(info.hProcess, &result.exitCode);
-    CloseHandle(info.hProcess);
-    result.out = FromAnsi(ReadFileBytes(outPath));
-    result.err = FromAnsi(ReadFileBytes(errPath));
-    return result;
-}
-
-Result RunProgram(const ScratchFolder& folder, const std::wstring& arguments)
-{
-    return RunIn(folder.Path(), L"\"" + EnvironmentPath(L"ZENTRAK_BACKUP_EXE") + L"\" " + arguments);
+    using Redirection = BOOL(WINAPI*)(void**);
+    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    auto disable = reinterpret_cast<Redirection>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "Wow64DisableWow64FsRedirection")));
+    auto revert = reinterpret_cast<BOOL(WINAPI*)(void*)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "Wow64RevertWow64FsRedirection")));
+    void* old = nullptr;
+    const bool off = disable && revert && disable(&old);
+    const DWORD exitCode = RunConsole(folder.Path(), L"C:\\windows\\regedit.exe /s \"" + regFile + L"\"").exitCode;
+    if (off)
+        revert(old);
+    return exitCode;
 }
 
 // What each place holds: a key item whether its key exists, a value its type and data.
@@ -137,7 +104,7 @@ private:
 TEST(BackupProgram, ExitCodesAndOutputThroughARedirectedHandle)
 {
     ScratchFolder folder;
-    const Result help = RunProgram(folder, L"--help");
+    const ConsoleRun help = RunProgram(folder, L"--help");
     EXPECT_EQ(0u, help.exitCode);
     EXPECT_NE(std::wstring::npos, help.out.find(L"zentrak-backup export-reg")) << Narrow(help.out);
     EXPECT_NE(std::wstring::npos, help.out.find(L"\r\n")) << "redirected text has CR LF line ends";
@@ -147,13 +114,13 @@ TEST(BackupProgram, ExitCodesAndOutputThroughARedirectedHandle)
         EXPECT_NE(std::wstring::npos, help.out.find(RunLocale() == L"zh_TW" ? L"備份檔位於目前資料夾" : L"备份文件位于当前文件夹"));
     }
 
-    const Result wrong = RunProgram(folder, L"frobnicate");
+    const ConsoleRun wrong = RunProgram(folder, L"frobnicate");
     EXPECT_EQ(1u, wrong.exitCode);
     EXPECT_EQ(L"", wrong.out);
     EXPECT_NE(std::wstring::npos, wrong.err.find(L"frobnicate"));
     EXPECT_EQ(2u, RunProgram(folder, L"restore missing.qmb").exitCode);
 
-    const Result all = RunProgram(folder, L"backup all");
+    const ConsoleRun all = RunProgram(folder, L"backup all");
     EXPECT_EQ(0u, all.exitCode) << Narrow(all.err);
     EXPECT_EQ(9u, Count(all.out, folder.Path() + L"\\QM_Backup\\Win7\\")) << Narrow(all.out);
     EXPECT_EQ(9u, Count(RunProgram(folder, L"list").out, L"\r\n"));
@@ -174,7 +141,7 @@ TEST(BackupProgram, RegeditImportsWhatARestoreWrites)
 
         ArrangePlaces(places, 0);
         const std::vector<std::string> saved = Read(places);
-        const Result backup = RunProgram(folder, L"backup " + std::to_wstring(page));
+        const ConsoleRun backup = RunProgram(folder, L"backup " + std::to_wstring(page));
         ASSERT_EQ(0u, backup.exitCode) << Narrow(backup.err);
         const size_t start = backup.out.find(L' ') + 1;
         const std::wstring file = backup.out.substr(start, backup.out.find(L"\r\n") - start);
@@ -186,15 +153,15 @@ TEST(BackupProgram, RegeditImportsWhatARestoreWrites)
             << Narrow(file) << " line " << error.line;
 
         ArrangePlaces(places, 1);
-        const Result restore = RunProgram(folder, L"restore \"" + file + L"\"");
+        const ConsoleRun restore = RunProgram(folder, L"restore \"" + file + L"\"");
         ASSERT_EQ(0u, restore.exitCode) << Narrow(restore.err);
         const std::vector<std::string> restored = Read(places);
 
         ArrangePlaces(places, 1);
         const std::wstring reg = folder.File(L"page.reg");
-        const Result exported = RunProgram(folder, L"export-reg \"" + file + L"\" \"" + reg + L"\"");
+        const ConsoleRun exported = RunProgram(folder, L"export-reg \"" + file + L"\" \"" + reg + L"\"");
         ASSERT_EQ(0u, exported.exitCode) << Narrow(exported.err);
-        ASSERT_EQ(0u, RunIn(folder.Path(), L"regedit.exe /s \"" + reg + L"\"").exitCode);
+        ASSERT_EQ(0u, ImportWithRegedit(folder, reg));
         const std::vector<std::string> viaRegedit = Read(places);
 
         for (size_t i = 0; i < saved.size(); ++i) {

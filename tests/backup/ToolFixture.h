@@ -47,7 +47,7 @@ inline void ArrangePlaces(const BackupList& places, int state)
         if (place.kind == BackupItem::Kind::Key) {
             testreg::CreateKey(root, path.substr(0, path.rfind(L'\\')));
             if ((pattern % 2 == 0) != (state == 0))
-                RegDeleteKeyW(root, path.c_str());
+                testreg::DeleteKey(root, path);
             else if (state == 0)
                 testreg::CreateKey(root, path);
             else

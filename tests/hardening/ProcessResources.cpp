@@ -22,7 +22,8 @@ struct HandleList {
 const ULONG kSystemHandleInformation = 16;
 const NTSTATUS kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004L);
 
-// One entry of the GDI handle table the process environment block points to (64-bit).
+// One entry of the GDI handle table the process environment block points to (Wine lays the
+// entries out alike for 32-bit and 64-bit processes).
 #pragma pack(push, 1)
 struct GdiEntry {
     UINT64 object;
@@ -35,7 +36,8 @@ struct GdiEntry {
 #pragma pack(pop)
 static_assert(sizeof(GdiEntry) == 24, "the table's entry size");
 const size_t kGdiTableEntries = 0x10000;
-const size_t kGdiTableOffsetInPeb = 0xF8;
+// GdiSharedHandleTable in the PEB of a process of this test's own bitness.
+const size_t kGdiTableOffsetInPeb = sizeof(void*) == 8 ? 0xF8 : 0x94;
 
 template <class Function>
 Function NtFunction(const char* name)

@@ -25,3 +25,52 @@ std::wstring EndToEndTest::LogText() const
     const std::string bytes = ReadFileBytes(folder_.File(L"Qm.log"));
     return std::wstring(bytes.begin(), bytes.end());  // the log is ASCII
 }
+
+namespace {
+
+std::wstring FromAnsi(const std::string& bytes)
+{
+    std::wstring text(bytes.size(), L'\0');
+    const int length = bytes.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                                &text[0], static_cast<int>(text.size()));
+    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    return text;
+}
+
+}  // namespace
+
+ConsoleRun RunConsole(const std::wstring& folder, const std::wstring& commandLine)
+{
+    ConsoleRun result;
+    const std::wstring outPath = folder + L"\\stdout.txt", errPath = folder + L"\\stderr.txt";
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    HANDLE err = CreateFileW(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION info = {};
+    std::wstring line = commandLine;
+    const BOOL started =
+        CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &startup, &info);
+    const DWORD startError = GetLastError();
+    CloseHandle(out);
+    CloseHandle(err);
+    if (!started) {
+        ADD_FAILURE() << "cannot start " << testreg::Narrow(commandLine) << ": error " << startError;
+        return result;
+    }
+    CloseHandle(info.hThread);
+    if (WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0) {
+        TerminateProcess(info.hProcess, 99);
+        ADD_FAILURE() << testreg::Narrow(commandLine) << " did not end";
+    }
+    GetExitCodeProcess(info.hProcess, &result.exitCode);
+    CloseHandle(info.hProcess);
+    result.out = FromAnsi(ReadFileBytes(outPath));
+    result.err = FromAnsi(ReadFileBytes(errPath));
+    return result;
+}

@@ -18,6 +18,15 @@ std::wstring ZentrakProgram();
 // Saves the main window as <ZENTRAK_SHOTS>/<name>.bmp; the test command turns it into PNG.
 void SaveScreenshot(const AppDriver& driver, const std::wstring& name);
 
+// What a console program printed (read back in the ANSI code page) and returned.
+struct ConsoleRun {
+    DWORD exitCode = 0xFFFFFFFF;
+    std::wstring out;
+    std::wstring err;
+};
+// Runs `commandLine` in `folder` with its output going to files there; waits at most a minute.
+ConsoleRun RunConsole(const std::wstring& folder, const std::wstring& commandLine);
+
 class EndToEndTest : public ::testing::Test {
 protected:
     // Starts the program in a fresh folder under `windowsVersion` ("" = the prefix's own,

@@ -13,6 +13,15 @@ namespace testreg {
 
 namespace {
 
+// What the system itself reads: for a 32-bit test on 64-bit Windows, the native view, not
+// Wow6432Node (one view only elsewhere, where the flag is ignored). Not for
+// HKEY_CLASSES_ROOT: Wine opens the real root for a view flag there, past a sandbox's
+// override, and the program itself never uses that root.
+REGSAM Access(HKEY root, REGSAM access)
+{
+    return root == HKEY_CLASSES_ROOT ? access : access | KEY_WOW64_64KEY;
+}
+
 // Owns one open key.
 class Key {
 public:
@@ -52,7 +61,7 @@ void Walk(HKEY key, const std::wstring& prefix, Snapshot& out)
         if (RegEnumKeyExW(key, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
         Key child;
-        if (RegOpenKeyExW(key, name, 0, KEY_READ, child.Out()) == ERROR_SUCCESS)
+        if (RegOpenKeyExW(key, name, 0, Access(key, KEY_READ), child.Out()) == ERROR_SUCCESS)
             Walk(child.Get(), prefix + L"\\" + Lower(name), out);
     }
 }
@@ -119,7 +128,7 @@ bool Value::IsString(const std::wstring& expected) const
 void SetRaw(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const void* data, DWORD bytes)
 {
     Key key;
-    LONG result = RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+    LONG result = RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, Access(root, KEY_ALL_ACCESS), nullptr,
                                   key.Out(), nullptr);
     if (result == ERROR_SUCCESS)
         result = RegSetValueExW(key.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), bytes);
@@ -140,7 +149,7 @@ void SetString(HKEY root, const std::wstring& path, const std::wstring& name, co
 void CreateKey(HKEY root, const std::wstring& path)
 {
     Key key;
-    const LONG result = RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+    const LONG result = RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, Access(root, KEY_ALL_ACCESS),
                                         nullptr, key.Out(), nullptr);
     if (result != ERROR_SUCCESS)
         ADD_FAILURE() << "cannot create " << Narrow(path) << ": error " << result;
@@ -150,7 +159,7 @@ Value Get(HKEY root, const std::wstring& path, const std::wstring& name)
 {
     Key key;
     Value value;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.Out()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, path.c_str(), 0, Access(root, KEY_READ), key.Out()) != ERROR_SUCCESS)
         return value;
     DWORD bytes = 0;
     if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &value.type, nullptr, &bytes) != ERROR_SUCCESS)
@@ -167,14 +176,26 @@ Value Get(HKEY root, const std::wstring& path, const std::wstring& name)
 bool KeyExists(HKEY root, const std::wstring& path)
 {
     Key key;
-    return RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.Out()) == ERROR_SUCCESS;
+    return RegOpenKeyExW(root, path.c_str(), 0, Access(root, KEY_READ), key.Out()) == ERROR_SUCCESS;
 }
 
 void RemoveValue(HKEY root, const std::wstring& path, const std::wstring& name)
 {
     Key key;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_SET_VALUE, key.Out()) == ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, path.c_str(), 0, Access(root, KEY_SET_VALUE), key.Out()) == ERROR_SUCCESS)
         RegDeleteValueW(key.Get(), name.c_str());
+}
+
+void DeleteKey(HKEY root, const std::wstring& path)
+{
+    // RegDeleteKeyW would delete in the process's own view.
+    using DeleteKeyEx = LONG(WINAPI*)(HKEY, LPCWSTR, REGSAM, DWORD);
+    auto deleteKeyEx = reinterpret_cast<DeleteKeyEx>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"advapi32.dll"), "RegDeleteKeyExW")));
+    if (deleteKeyEx)
+        deleteKeyEx(root, path.c_str(), Access(root, 0), 0);
+    else
+        RegDeleteKeyW(root, path.c_str());
 }
 
 bool ValueExists(HKEY root, const std::wstring& path, const std::wstring& name)
@@ -186,7 +207,7 @@ int ValueCount(HKEY root, const std::wstring& path)
 {
     Key key;
     DWORD count = 0;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, key.Out()) != ERROR_SUCCESS ||
+    if (RegOpenKeyExW(root, path.c_str(), 0, Access(root, KEY_READ), key.Out()) != ERROR_SUCCESS ||
         RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, nullptr, nullptr,
                          nullptr, nullptr) != ERROR_SUCCESS)
         return -1;

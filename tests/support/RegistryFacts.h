@@ -1,6 +1,6 @@
 // Direct registry access for tests: arrange values and inspect results through the plain
-// Win32 API, independent of the program's own registry classes. Inside a RegistrySandbox
-// these touch the scratch keys only.
+// Win32 API, independent of the program's own registry classes, in the view the system reads
+// (on 64-bit Windows the native one). Inside a RegistrySandbox these touch the scratch keys only.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +28,7 @@ void SetString(HKEY root, const std::wstring& path, const std::wstring& name, co
 void SetRaw(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const void* data, DWORD bytes);
 void CreateKey(HKEY root, const std::wstring& path);
 void RemoveValue(HKEY root, const std::wstring& path, const std::wstring& name);  // absent is fine
+void DeleteKey(HKEY root, const std::wstring& path);  // a key without subkeys; absent is fine
 
 Value Get(HKEY root, const std::wstring& path, const std::wstring& name);
 bool KeyExists(HKEY root, const std::wstring& path);

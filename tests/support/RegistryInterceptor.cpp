@@ -29,12 +29,6 @@ void RegistryInterceptor::SetRule(Rule rule)
     rule_ = std::move(rule);
 }
 
-void RegistryInterceptor::ForceViewFlag(REGSAM flag)
-{
-    std::lock_guard<std::mutex> lock(mutex_);
-    forcedView_ = flag;
-}
-
 std::vector<RegistryInterceptor::Call> RegistryInterceptor::Calls() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -94,11 +88,6 @@ RegistryInterceptor::Call RegistryInterceptor::OnKey(const char* function, HKEY 
 
 REGSAM RegistryInterceptor::ViewFlag()
 {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (forcedView_)
-            return *forcedView_;
-    }
     return Next().ViewFlag();
 }
 

@@ -51,8 +51,6 @@ public:
     RegistryInterceptor& operator=(const RegistryInterceptor&) = delete;
 
     void SetRule(Rule rule);
-    // From now on every open, create and delete asks for this view instead of the real decision.
-    void ForceViewFlag(REGSAM flag);
     std::vector<Call> Calls() const;
 
     REGSAM ViewFlag() override;
@@ -104,7 +102,6 @@ private:
     mutable std::mutex mutex_;
     std::vector<Call> calls_;
     Rule rule_;
-    std::optional<REGSAM> forcedView_;
     std::map<HKEY, KeyPlace> openKeys_;  // keys opened or created through this interceptor
     std::map<HUSKEY, std::wstring> openUsKeys_;  // the shell's keys likewise, by path
 };
