@@ -67,11 +67,12 @@ struct BackupFileError {
 // "DWORD", "SZ" or "Key", as the file names the kinds.
 const wchar_t* BackupKindName(BackupItem::Kind kind);
 
-// A backup file is a few kilobytes; anything beyond this is not one.
-const DWORD kMaxBackupFileBytes = 32u * 1024u * 1024u;
+// A backup file is a few kilobytes; anything beyond this is not one and is not read.
+const DWORD kMaxBackupFileBytes = 1024u * 1024u;
 
 // The text after the byte-order mark, from a file's bytes.
 bool DecodeBackupBytes(const std::string& bytes, std::wstring& text, BackupFileError& error);
+// On failure `file.items` keeps the items read before the problem.
 bool ParseBackupText(const std::wstring& text, BackupFile& file, BackupFileError& error);
 // Open, decode and parse.
 bool ReadBackupFile(const wchar_t* path, BackupFile& file, BackupFileError& error);

@@ -68,9 +68,24 @@ protected:
 
 TEST_F(DamagedFiles, TheUntouchedFileIsTaken)
 {
-    WriteBytes(folder_.File(L"good.qmb"), Utf16Bytes(Join(good_)));
+    Lines leapDay = good_;
+    leapDay[6] = L"<DateTime>2008_2_29_23_59_59</DateTime>";
+    WriteBytes(folder_.File(L"good.qmb"), Utf16Bytes(Join(leapDay)));
     EXPECT_EQ(kToolSuccess, Run({L"restore", folder_.File(L"good.qmb")})) << Narrow(output_.err);
     EXPECT_NE("", testreg::Differences(changed_, testreg::TakeSnapshot()));
+}
+
+TEST_F(DamagedFiles, AFileOverOneMegabyteIsNotRead)
+{
+    // A good header and blank lines: the size alone decides whether it is read.
+    for (const size_t size : {size_t(1) << 20, (size_t(1) << 20) + 2}) {
+        std::string bytes = Utf16Bytes(Join(Lines(good_.begin(), good_.begin() + 8)));
+        while (bytes.size() < size)
+            bytes += std::string("\n\0", 2);
+        const bool tooLarge = size > (size_t(1) << 20);
+        ExpectRefused(bytes, tooLarge ? 0 : 9, std::to_string(size) + " bytes");
+        EXPECT_EQ(tooLarge, output_.err.find(L"檔案過大") != std::wstring::npos) << Narrow(output_.err);
+    }
 }
 
 TEST_F(DamagedFiles, ATruncatedFileIsRefusedWhereverItEnds)
@@ -102,6 +117,8 @@ TEST_F(DamagedFiles, EditedOrReorderedLinesAreRefusedByLine)
         {"page out of range", 5, L"<Page_Index>9</Page_Index>", 5},
         {"page and code disagree", 6, L"<Page_Name>SM</Page_Name>", 6},
         {"impossible month", 7, L"<DateTime>2009_13_26_14_5_9</DateTime>", 7},
+        {"impossible day", 7, L"<DateTime>2009_2_30_14_5_9</DateTime>", 7},
+        {"no leap day", 7, L"<DateTime>2100_2_29_14_5_9</DateTime>", 7},
         {"index skipped", 9, L"<DataIndex>1</DataIndex>", 9},
         {"unknown kind", 10, L"<DataType>QWORD</DataType>", 10},
         {"kind changed", 10, L"<DataType>SZ</DataType>", 10},
