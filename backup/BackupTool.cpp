@@ -17,30 +17,31 @@ namespace {
 
 using Arguments = std::vector<std::wstring>;
 
-// problem                            message
+// problem                            message                                 detail from the file
 const struct {
     BackupProblem problem;
     ToolTextId text;
+    bool fileText;
 } kProblemTexts[] = {
-    {BackupProblem::kCannotOpen, ToolTextId::kProblemCannotOpen},
-    {BackupProblem::kTooLarge, ToolTextId::kProblemTooLarge},
-    {BackupProblem::kNotUtf16, ToolTextId::kProblemNotUtf16},
-    {BackupProblem::kNullCharacter, ToolTextId::kProblemNullCharacter},
-    {BackupProblem::kUnexpectedLine, ToolTextId::kProblemUnexpectedLine},
-    {BackupProblem::kBadNumber, ToolTextId::kProblemBadNumber},
-    {BackupProblem::kBadStamp, ToolTextId::kProblemBadStamp},
-    {BackupProblem::kUnknownSystem, ToolTextId::kProblemUnknownSystem},
-    {BackupProblem::kUnknownPage, ToolTextId::kProblemUnknownPage},
-    {BackupProblem::kBadIndex, ToolTextId::kProblemBadIndex},
-    {BackupProblem::kBadStatus, ToolTextId::kProblemBadStatus},
-    {BackupProblem::kDataMismatch, ToolTextId::kProblemDataMismatch},
-    {BackupProblem::kBadTotal, ToolTextId::kProblemBadTotal},
-    {BackupProblem::kNotComplete, ToolTextId::kProblemNotComplete},
-    {BackupProblem::kTruncated, ToolTextId::kProblemTruncated},
-    {BackupProblem::kTrailingText, ToolTextId::kProblemTrailingText},
-    {BackupProblem::kOtherSystem, ToolTextId::kProblemOtherSystem},
-    {BackupProblem::kItemCount, ToolTextId::kProblemItemCount},
-    {BackupProblem::kItemKind, ToolTextId::kProblemItemKind},
+    {BackupProblem::kCannotOpen, ToolTextId::kProblemCannotOpen, false},
+    {BackupProblem::kTooLarge, ToolTextId::kProblemTooLarge, false},
+    {BackupProblem::kNotUtf16, ToolTextId::kProblemNotUtf16, false},
+    {BackupProblem::kNullCharacter, ToolTextId::kProblemNullCharacter, false},
+    {BackupProblem::kUnexpectedLine, ToolTextId::kProblemUnexpectedLine, false},
+    {BackupProblem::kBadNumber, ToolTextId::kProblemBadNumber, true},
+    {BackupProblem::kBadStamp, ToolTextId::kProblemBadStamp, true},
+    {BackupProblem::kUnknownSystem, ToolTextId::kProblemUnknownSystem, true},
+    {BackupProblem::kUnknownPage, ToolTextId::kProblemUnknownPage, true},
+    {BackupProblem::kBadIndex, ToolTextId::kProblemBadIndex, false},
+    {BackupProblem::kBadStatus, ToolTextId::kProblemBadStatus, false},
+    {BackupProblem::kDataMismatch, ToolTextId::kProblemDataMismatch, true},
+    {BackupProblem::kBadTotal, ToolTextId::kProblemBadTotal, false},
+    {BackupProblem::kNotComplete, ToolTextId::kProblemNotComplete, true},
+    {BackupProblem::kTruncated, ToolTextId::kProblemTruncated, false},
+    {BackupProblem::kTrailingText, ToolTextId::kProblemTrailingText, false},
+    {BackupProblem::kOtherSystem, ToolTextId::kProblemOtherSystem, false},
+    {BackupProblem::kItemCount, ToolTextId::kProblemItemCount, false},
+    {BackupProblem::kItemKind, ToolTextId::kProblemItemKind, false},
 };
 
 bool IsHelp(const std::wstring& argument)
@@ -83,7 +84,8 @@ std::wstring DateTimeText(const SYSTEMTIME& time)
 }
 
 // A text shown in quotes, escaped as in C so that a backslash, a quote or a control
-// character cannot be mistaken for another.
+// character cannot be mistaken for another: what a file or the registry holds can never move
+// the cursor, clear a line or pass for a message of the program's own.
 std::wstring ShownText(const std::wstring& text)
 {
     static const wchar_t kHex[] = L"0123456789ABCDEF";
@@ -103,6 +105,13 @@ std::wstring ShownText(const std::wstring& text)
             shown += c;
     }
     return shown + L"\"";
+}
+
+// A file's text in a message: escaped, and cut, as one place may hold thousands of characters.
+std::wstring ShownFileText(const std::wstring& text)
+{
+    const size_t kShown = 80;
+    return ShownText(text.substr(0, kShown)) + (text.size() > kShown ? L"..." : L"");
 }
 
 std::wstring NumberText(DWORD value)
@@ -393,19 +402,23 @@ int BackupTool::ExportReg(const Arguments& arguments)
 std::wstring BackupTool::ProblemText(const BackupFileError& error) const
 {
     ToolTextId id = ToolTextId::kProblemCannotOpen;
+    std::wstring detail = error.detail;
     for (const auto& entry : kProblemTexts)
-        if (entry.problem == error.problem)
+        if (entry.problem == error.problem) {
             id = entry.text;
+            if (entry.fileText)
+                detail = ShownFileText(detail);
+        }
     const std::wstring line = std::to_wstring(error.line);
     switch (error.problem) {
     case BackupProblem::kBadTotal:
-        return Message(id, {line, error.detail, std::to_wstring(error.expected)});
+        return Message(id, {line, detail, std::to_wstring(error.expected)});
     case BackupProblem::kOtherSystem:
         return Message(id, {line, error.detail, BackupSystemName(app_.GetOsCode())});
     case BackupProblem::kItemCount:
         return Message(id, {line, std::to_wstring(error.found), std::to_wstring(error.expected)});
     default:
-        return Message(id, {line, error.detail});
+        return Message(id, {line, detail});
     }
 }
 

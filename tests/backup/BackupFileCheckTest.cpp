@@ -54,6 +54,9 @@ protected:
                 << Narrow(output_.err);
         }
         EXPECT_NE(std::wstring::npos, output_.err.find(L"未寫入任何值")) << Narrow(output_.err);
+        // The file's own text is shown escaped: it can never move the cursor or fake a line.
+        EXPECT_TRUE(std::none_of(output_.err.begin(), output_.err.end(), [](wchar_t c) { return c < 0x20 && c != L'\n'; }))
+            << Narrow(output_.err);
         EXPECT_EQ(L"", output_.out);
         EXPECT_EQ("", testreg::Differences(changed_, testreg::TakeSnapshot()));
     }
@@ -86,6 +89,20 @@ TEST_F(DamagedFiles, AFileOverOneMegabyteIsNotRead)
         ExpectRefused(bytes, tooLarge ? 0 : 9, std::to_string(size) + " bytes");
         EXPECT_EQ(tooLarge, output_.err.find(L"檔案過大") != std::wstring::npos) << Narrow(output_.err);
     }
+}
+
+TEST_F(DamagedFiles, FileTextInMessagesIsEscaped)
+{
+    Lines faked = good_;
+    faked[3] = L"<System_Version>XP\r\x1b[2K已還原 20 項</System_Version>";
+    ExpectRefused(faked, 4, "a system name that rewrites the console line");
+    EXPECT_NE(std::wstring::npos, output_.err.find(L"\"XP\\r\\x1B[2K已還原 20 項\"")) << Narrow(output_.err);
+    ASSERT_EQ(1, PrepareBackupFolders(app_));
+    WriteBytes(folder_.File(L"QM_Backup\\XP\\0\\DT_faked.qmb"), Utf16Bytes(Join(faked)));
+    ASSERT_EQ(kToolSuccess, Run({L"list", L"0"}));
+    EXPECT_NE(std::wstring::npos, output_.out.find(L"\\r\\x1B")) << Narrow(output_.out);
+    EXPECT_EQ(1u, Count(output_.out, L"\n")) << Narrow(output_.out);
+    EXPECT_EQ(std::wstring::npos, output_.out.find(L'\r'));
 }
 
 TEST_F(DamagedFiles, ATruncatedFileIsRefusedWhereverItEnds)
