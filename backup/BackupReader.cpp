@@ -3,6 +3,7 @@
 #include "backup/Backup.h"
 #include "backup/BackupFormat.h"
 #include "platform/QmFile.h"
+#include "platform/TextConvert.h"
 
 #include <algorithm>
 #include <climits>
@@ -316,6 +317,8 @@ bool ParseItem(LineReader& reader, int index, SavedItem& item)
     case BackupItem::Kind::Text:
         if (!reader.TextData(item.text))
             return false;
+        if (item.text.size() > kMaxBackupTextLength)
+            return reader.FailAt(item.typeLine + 2, BackupProblem::kTextTooLong);
         if (item.status != 1 && !item.text.empty())
             return reader.FailAt(reader.LastLine(), BackupProblem::kDataMismatch, item.text);
         break;
@@ -327,6 +330,32 @@ bool ParseItem(LineReader& reader, int index, SavedItem& item)
         break;
     }
     return true;
+}
+
+bool IsDriveRoot(const std::wstring& text)
+{
+    return text.size() >= 3 && ((text[0] >= L'A' && text[0] <= L'Z') || (text[0] >= L'a' && text[0] <= L'z')) &&
+           text[1] == L':' && text[2] == L'\\';
+}
+
+// What the program itself writes at a guarded place: the record's texts, and a command on
+// any drive (the program puts it on the Windows folder's drive).
+bool IsProgramText(const BackupItem& place, const std::wstring& text)
+{
+    if (place.guard == BackupItem::Guard::None)
+        return true;
+    if (!place.record)
+        return false;
+    for (const char* written : {place.record->offText, place.record->onText}) {
+        const QmOwnedWide wide = AnsiToWide(written, CP_ACP);
+        if (!wide)
+            continue;
+        const std::wstring own = wide.Get();
+        if (text == own || (place.guard == BackupItem::Guard::Command && IsDriveRoot(own) && IsDriveRoot(text) &&
+                            text.compare(1, std::wstring::npos, own, 1, std::wstring::npos) == 0))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -370,8 +399,10 @@ bool ParseBackupText(const std::wstring& text, BackupFile& file, BackupFileError
     // Items follow until the end of the data area.
     for (int index = 0; !reader.AtEnd() && reader.Peek() != L"</DataArea>"; ++index) {
         SavedItem item;
-        if (!ParseItem(reader, index, item))
+        if (!ParseItem(reader, index, item)) {
+            error.item = index;
             return false;
+        }
         file.items.push_back(item);
     }
     file.endLine = reader.LineNumber();
@@ -451,6 +482,15 @@ bool CheckBackupForSystem(const BackupFile& file, const QmThisApp& app, BackupLi
             error.problem = BackupProblem::kItemKind;
             error.line = file.items[i].typeLine;
             error.detail = BackupKindName(expected[i].kind);
+            return false;
+        }
+    // Windows runs or loads what stands there: a file may only put back the program's own.
+    for (size_t i = 0; i < expected.size(); ++i)
+        if (file.items[i].status == 1 && !IsProgramText(expected[i], file.items[i].text)) {
+            error.problem = BackupProblem::kNotProgramText;
+            error.line = file.items[i].typeLine + 2;  // its <Data>
+            error.item = static_cast<int>(i);
+            error.detail = file.items[i].text;
             return false;
         }
     return true;

@@ -42,6 +42,8 @@ const struct {
     {BackupProblem::kOtherSystem, ToolTextId::kProblemOtherSystem, false},
     {BackupProblem::kItemCount, ToolTextId::kProblemItemCount, false},
     {BackupProblem::kItemKind, ToolTextId::kProblemItemKind, false},
+    {BackupProblem::kTextTooLong, ToolTextId::kProblemTextTooLong, false},
+    {BackupProblem::kNotProgramText, ToolTextId::kProblemNotProgramText, true},
 };
 
 bool IsHelp(const std::wstring& argument)
@@ -154,7 +156,10 @@ private:
         return false;
     }
 
-    std::wstring ProblemText(const BackupFileError& error) const;
+    // `file` as far as it was read: its page and system name the item a problem lies in.
+    std::wstring ProblemText(const BackupFileError& error, const BackupFile& file) const;
+    // "項目 3（HKEY_...）", with the place of `page`'s item on this system (page -1: none).
+    std::wstring ItemText(int item, int page) const;
     // Reads the file and checks it against this system; reports why not and returns false.
     bool LoadFile(const std::wstring& path, BackupFile& file, BackupList& places, bool restoring);
     std::wstring PlaceText(const BackupItem& place) const;
@@ -283,7 +288,8 @@ int BackupTool::List(const Arguments& arguments)
                 output_.Line(Message(ToolTextId::kListLine, {BackupPageCode(entry.file.page), DateTimeText(entry.file.time),
                                                              std::to_wstring(entry.file.items.size()), entry.path}));
             else
-                output_.Line(Message(ToolTextId::kListBadLine, {BackupPageCode(page), ProblemText(entry.error), entry.path}));
+                output_.Line(Message(ToolTextId::kListBadLine,
+                                     {BackupPageCode(page), ProblemText(entry.error, entry.file), entry.path}));
         }
     }
     if (!shown)
@@ -399,7 +405,7 @@ int BackupTool::ExportReg(const Arguments& arguments)
     return kToolSuccess;
 }
 
-std::wstring BackupTool::ProblemText(const BackupFileError& error) const
+std::wstring BackupTool::ProblemText(const BackupFileError& error, const BackupFile& file) const
 {
     ToolTextId id = ToolTextId::kProblemCannotOpen;
     std::wstring detail = error.detail;
@@ -417,9 +423,21 @@ std::wstring BackupTool::ProblemText(const BackupFileError& error) const
         return Message(id, {line, error.detail, BackupSystemName(app_.GetOsCode())});
     case BackupProblem::kItemCount:
         return Message(id, {line, std::to_wstring(error.found), std::to_wstring(error.expected)});
+    case BackupProblem::kTextTooLong:
+    case BackupProblem::kNotProgramText:
+        return Message(id, {line, ItemText(error.item, file.osCode == app_.GetOsCode() ? file.page : -1), detail});
     default:
         return Message(id, {line, detail});
     }
+}
+
+std::wstring BackupTool::ItemText(int item, int page) const
+{
+    std::wstring text = Message(ToolTextId::kItemName, {std::to_wstring(item)});
+    BackupList places;
+    if (BackupItemsOf(app_, page, places) && item >= 0 && static_cast<size_t>(item) < places.Items().size())
+        text += L"（" + PlaceText(places.Items()[static_cast<size_t>(item)]) + L"）";
+    return text;
 }
 
 bool BackupTool::LoadFile(const std::wstring& path, BackupFile& file, BackupList& places, bool restoring)
@@ -427,7 +445,7 @@ bool BackupTool::LoadFile(const std::wstring& path, BackupFile& file, BackupList
     BackupFileError error;
     if (ReadBackupFile(path.c_str(), file, error) && CheckBackupForSystem(file, app_, places, error))
         return true;
-    output_.ErrorLine(Message(ToolTextId::kFileUnusable, {path, ProblemText(error)}));
+    output_.ErrorLine(Message(ToolTextId::kFileUnusable, {path, ProblemText(error, file)}));
     if (restoring)
         output_.ErrorLine(Text(ToolTextId::kNothingWritten));
     return false;

@@ -67,6 +67,7 @@ const ToolTextRow kTexts[] = {
     {ToolTextId::kBackupWritten, "已寫入 %1", nullptr},
     {ToolTextId::kBackupFailed, "無法備份頁面 %1 %2：無法建立資料夾或寫入檔案。",
      "無法備份頁面 %1 %2：無法創建文件夾或寫入文件。"},
+    {ToolTextId::kItemName, "項目 %1", nullptr},
     {ToolTextId::kListLine, "%1  %2  %3 項  %4", nullptr},
     {ToolTextId::kListBadLine, "%1  無法使用：%2  %3", nullptr},
     {ToolTextId::kListNone, "沒有備份檔。", "沒有備份文件。"},
@@ -122,6 +123,9 @@ const ToolTextRow kTexts[] = {
      "第 %1 行：備份檔有 %2 個項目，本系統上此頁面有 %3 個（Windows、Internet Explorer 或 Service Pack 版本不同）。",
      "第 %1 行：備份文件有 %2 個項目，本系統上此頁面有 %3 個（Windows、Internet Explorer 或 Service Pack 版本不同）。"},
     {ToolTextId::kProblemItemKind, "第 %1 行：本系統上此頁面在此位置的項目類型為 %2。", nullptr},
+    {ToolTextId::kProblemTextTooLong, "第 %1 行：%2的文字超過 4096 個字元。", "第 %1 行：%2的文本超過 4096 個字符。"},
+    {ToolTextId::kProblemNotProgramText, "第 %1 行：%2存放命令列或類別識別碼，只能是本程式寫入的內容，而檔案中為 %3。",
+     "第 %1 行：%2存放命令行或類標識符，只能是本程序寫入的內容，而文件中為 %3。"},
 };
 
 std::wstring Shown(int language, const char* traditional, const char* simplified)

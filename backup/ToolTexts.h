@@ -17,6 +17,7 @@ enum class ToolTextId {
     kUnsupportedSystem,
     kBackupWritten,
     kBackupFailed,
+    kItemName,
     kListLine,
     kListBadLine,
     kListNone,
@@ -65,6 +66,8 @@ enum class ToolTextId {
     kProblemOtherSystem,
     kProblemItemCount,
     kProblemItemKind,
+    kProblemTextTooLong,
+    kProblemNotProgramText,
     kTextCount,
 };
 

@@ -210,6 +210,55 @@ TEST_F(DamagedFiles, FilesOfOtherSystemsOrProgramsAreRefused)
     EXPECT_FALSE(FileExists(folder_.File(L"out.reg")));
 }
 
+// Where Windows runs or loads the text (a command line, a class identifier), a file may put
+// back only what the program writes there; and no text longer than 4,096 characters.
+TEST_F(ToolTest, CommandsClassIdentifiersAndLongTextsAreTakenOnlyAsTheProgramWritesThem)
+{
+    const std::wstring shell = L"SOFTWARE\\Classes\\*\\shell\\";
+    const std::wstring handlers = L"SOFTWARE\\Classes\\AllFilesystemObjects\\shellex\\ContextMenuHandlers\\";
+    const wchar_t* const kCopyToHandler = L"{C2FBB630-2971-11D1-A18C-00C04FD75D13}";
+    // page  root  key  value  text in the file  taken
+    const struct {
+        int page;
+        HKEY root;
+        std::wstring key;
+        const wchar_t* name;
+        std::wstring text;
+        bool taken;
+    } kCases[] = {
+        {4, HKEY_LOCAL_MACHINE, shell + L"OpenInNotepad\\command", L"", L"cmd.exe /c calc.exe & \"%1\"", false},
+        {4, HKEY_LOCAL_MACHINE, shell + L"OpenInWordPad\\command", L"",
+         L"Q:\\Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\"", true},
+        {4, HKEY_LOCAL_MACHINE, shell + L"OpenInWordPad\\command", L"",
+         L"Q:\\Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\" & calc.exe", false},
+        {4, HKEY_LOCAL_MACHINE, handlers + L"Copy To", L"", kCopyToHandler, true},
+        {4, HKEY_LOCAL_MACHINE, handlers + L"Move To", L"", kCopyToHandler, false},
+        {0, HKEY_USERS, L".DEFAULT\\Control Panel\\Desktop", L"ScreenSaveActive", std::wstring(4096, L'1'), true},
+        {0, HKEY_USERS, L".DEFAULT\\Control Panel\\Desktop", L"ScreenSaveActive", std::wstring(4097, L'1'), false},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(Narrow(c.key + L" " + c.text.substr(0, 60)));
+        testreg::SetString(c.root, c.key, c.name, c.text);
+        QmWString text;
+        ASSERT_TRUE(BuildPageBackup(app_, c.page, QmWString(L"2009_2_26_14_5_9"), text));
+        const std::wstring file = folder_.File(L"crafted.qmb"), reg = folder_.File(L"crafted.reg");
+        WriteBytes(file, Utf16Bytes(text.CStr()));
+        testreg::SetString(c.root, c.key, c.name, L"now");
+        const testreg::Snapshot now = testreg::TakeSnapshot();
+
+        EXPECT_EQ(c.taken ? kToolSuccess : kToolBadFile, Run({L"restore", file}));
+        if (c.taken) {
+            EXPECT_TRUE(testreg::Get(c.root, c.key, c.name).IsString(c.text));
+        } else {
+            EXPECT_NE(std::wstring::npos, output_.err.find(c.key)) << Narrow(output_.err);
+            EXPECT_EQ("", testreg::Differences(now, testreg::TakeSnapshot()));
+            EXPECT_EQ(kToolBadFile, Run({L"export-reg", file, reg}));
+            EXPECT_FALSE(FileExists(reg));
+        }
+        testreg::RemoveValue(c.root, c.key, c.name);
+    }
+}
+
 SavedItem Saved(BackupItem::Kind kind, int status, DWORD number = 0, const std::wstring& text = L"")
 {
     SavedItem saved;
