@@ -1,6 +1,7 @@
 #include "backup/Backup.h"
 
 #include "backup/BackupFormat.h"
+#include "backup/FileReplace.h"
 #include "model/TweakRead.h"
 #include "pages/Pages.h"
 #include "platform/QmFile.h"
@@ -138,14 +139,12 @@ bool BackUpPage(const QmThisApp& app, int page, QmWString* writtenPath)
     name += stamp;
     name += QmWString(L".qmb");
     const QmWString path = Join(folder, name.CStr());
-    QmFile files;
-    DWORD written = 0;
-    // A second backup in the same second replaces the first: the file is always complete.
-    const BOOL ok = files.WriteTextFile(path.CStr(), QmFile::kUtf16LittleEndian, text.CStr(),
-                                       static_cast<DWORD>(text.Length()) * sizeof(wchar_t), &written);
-    if (ok && writtenPath)
+    // A second backup in the same second replaces the first whole.
+    if (!ReplaceFileWithText(path.CStr(), std::wstring_view(text.CStr(), static_cast<size_t>(text.Length()))))
+        return false;
+    if (writtenPath)
         *writtenPath = path;
-    return ok != FALSE;
+    return true;
 }
 
 bool BackUpAllPages(const QmThisApp& app)

@@ -5,6 +5,7 @@
 #include "backup/BackupFormat.h"
 #include "backup/BackupReader.h"
 #include "backup/BackupRestore.h"
+#include "backup/FileReplace.h"
 #include "backup/RegExport.h"
 #include "backup/ToolTexts.h"
 #include "platform/QmFile.h"
@@ -390,6 +391,8 @@ int BackupTool::ExportReg(const Arguments& arguments)
         return UsageError(Message(ToolTextId::kMissingArgument, {L"export-reg"}));
     if (arguments.size() > 2)
         return UsageError(Message(ToolTextId::kExtraArgument, {arguments[2]}));
+    if (IsSameFile(arguments[0], arguments[1]))
+        return UsageError(Message(ToolTextId::kOutputIsInput, {arguments[1]}));
     BackupFile file;
     BackupList places;
     if (!LoadFile(arguments[0], file, places, false))

@@ -19,5 +19,5 @@ const wchar_t* RegRootName(uint32_t root);
 // The whole file text (without the byte-order mark); false when a place has an unknown root.
 // `places` and `file` must line up (CheckBackupForSystem).
 bool BuildRegExport(const BackupList& places, const BackupFile& file, std::wstring& text);
-// Writes the text as a registry file; false when the file cannot be written.
+// Writes the text as a registry file, whole or not at all; false when it cannot be written.
 bool WriteRegExport(const wchar_t* path, const std::wstring& text);

@@ -177,6 +177,33 @@ TEST_F(ToolTest, BackupWritesWithTheApplicationsCodeAndChecksItsArguments)
     EXPECT_NE(std::wstring::npos, output_.err.find(L"Windows XP"));
 }
 
+// A registry file is written whole or not at all, and never over the backup it is made from.
+TEST_F(ToolTest, ExportReplacesItsOutputWholeAndNeverItsInput)
+{
+    const std::wstring file = BackUp(0);
+    const std::string backup = ReadFileBytes(file);
+    const std::wstring name = file.substr(file.rfind(L'\\') + 1);
+    for (const std::wstring& output : {file, testreg::Lower(file), L"QM_Backup\\XP\\0\\..\\0\\" + name}) {
+        EXPECT_EQ(kToolUsageError, Run({L"export-reg", file, output})) << Narrow(output);
+        EXPECT_EQ(backup, ReadFileBytes(file));
+    }
+
+    // A longer file of that name is replaced whole.
+    const std::wstring expected = folder_.File(L"expected.reg"), reg = folder_.File(L"page.reg");
+    ASSERT_EQ(kToolSuccess, Run({L"export-reg", file, expected}));
+    WriteBytes(reg, std::string(50000, 'x'));
+    EXPECT_EQ(kToolSuccess, Run({L"export-reg", file, reg})) << Narrow(output_.err);
+    EXPECT_TRUE(ReadFileBytes(expected) == ReadFileBytes(reg));
+
+    // A file held without sharing cannot be replaced: it stays as it was, and nothing is left.
+    WriteBytes(reg, "old");
+    HANDLE holder = CreateFileW(reg.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(kToolFailed, Run({L"export-reg", file, reg}));
+    CloseHandle(holder);
+    EXPECT_EQ("old", ReadFileBytes(reg));
+    EXPECT_EQ(3, QmFile().CountFiles(folder_.Path().c_str(), false, L"*")) << "QM_Backup and the two .reg files";
+}
+
 TEST_F(ToolTest, MessagesFollowTheLanguageVariant)
 {
     const std::wstring file = BackUp(0);
