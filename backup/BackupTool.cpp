@@ -47,6 +47,16 @@ const struct {
     {BackupProblem::kNotProgramText, ToolTextId::kProblemNotProgramText, true},
 };
 
+// Why a page's text would not read back, by what the reader said.
+const struct {
+    BackupProblem problem;
+    ToolTextId text;
+} kReadBackReasons[] = {
+    {BackupProblem::kTextTooLong, ToolTextId::kReasonTextTooLong},
+    {BackupProblem::kNotProgramText, ToolTextId::kReasonNotProgramText},
+    {BackupProblem::kTooLarge, ToolTextId::kReasonTooLarge},
+};
+
 bool IsHelp(const std::wstring& argument)
 {
     return argument == L"--help" || argument == L"-h" || argument == L"/?" || argument == L"help";
@@ -161,6 +171,7 @@ private:
     std::wstring ProblemText(const BackupFileError& error, const BackupFile& file) const;
     // "項目 3（HKEY_...）", with the place of `page`'s item on this system (page -1: none).
     std::wstring ItemText(int item, int page) const;
+    std::wstring BackupFailureText(int page, const PageBackupFailure& failure) const;
     // Reads the file and checks it against this system; reports why not and returns false.
     bool LoadFile(const std::wstring& path, BackupFile& file, BackupList& places, bool restoring);
     std::wstring PlaceText(const BackupItem& place) const;
@@ -219,10 +230,11 @@ int BackupTool::Backup(const Arguments& arguments)
     int result = kToolSuccess;
     for (int page = first; page <= last; ++page) {
         QmWString path;
-        if (BackUpPage(app_, page, &path)) {
+        PageBackupFailure failure;
+        if (BackUpPage(app_, page, &path, &failure)) {
             output_.Line(Message(ToolTextId::kBackupWritten, {path.CStr()}));
         } else {
-            output_.ErrorLine(Message(ToolTextId::kBackupFailed, {BackupPageCode(page), ToolPageName(language_, page)}));
+            output_.ErrorLine(BackupFailureText(page, failure));
             result = kToolFailed;
         }
     }
@@ -441,6 +453,20 @@ std::wstring BackupTool::ItemText(int item, int page) const
     if (BackupItemsOf(app_, page, places) && item >= 0 && static_cast<size_t>(item) < places.Items().size())
         text += L"（" + PlaceText(places.Items()[static_cast<size_t>(item)]) + L"）";
     return text;
+}
+
+std::wstring BackupTool::BackupFailureText(int page, const PageBackupFailure& failure) const
+{
+    const std::wstring code = BackupPageCode(page), name = ToolPageName(language_, page);
+    if (failure.stage != PageBackupFailure::Stage::kReadBack)
+        return Message(ToolTextId::kBackupFailed, {code, name});
+    // Anything else the reader refuses is a text holding lines of the file's own form.
+    ToolTextId reason = ToolTextId::kReasonFormatLines;
+    for (const auto& entry : kReadBackReasons)
+        if (entry.problem == failure.error.problem)
+            reason = entry.text;
+    const std::wstring item = failure.item >= 0 ? ItemText(failure.item, page) : std::wstring();
+    return Message(ToolTextId::kBackupNotReadable, {code, name, item, Text(reason)});
 }
 
 bool BackupTool::LoadFile(const std::wstring& path, BackupFile& file, BackupList& places, bool restoring)
