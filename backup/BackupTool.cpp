@@ -62,6 +62,12 @@ bool IsHelp(const std::wstring& argument)
     return argument == L"--help" || argument == L"-h" || argument == L"/?" || argument == L"help";
 }
 
+// "-x", "--name" or "/x": never a file or page (a file of such a name is given as .\-x).
+bool IsOption(const std::wstring& argument)
+{
+    return argument.size() >= 2 && (argument[0] == L'-' || (argument[0] == L'/' && argument.size() == 2));
+}
+
 std::wstring Upper(std::wstring text)
 {
     for (wchar_t& c : text)
@@ -190,27 +196,35 @@ int BackupTool::Run(const Arguments& arguments)
         output_.ErrorLine(Text(ToolTextId::kHelp));
         return kToolUsageError;
     }
-    if (std::any_of(arguments.begin(), arguments.end(), IsHelp)) {
+    // Help only in the place of a command: anywhere else "help" may name a file.
+    if (IsHelp(arguments[0])) {
+        if (arguments.size() > 1)
+            return UsageError(Message(ToolTextId::kExtraArgument, {arguments[1]}));
         output_.Line(Text(ToolTextId::kHelp));
         return kToolSuccess;
     }
-    // command           what it runs
+    // command           what it runs              its option
     const struct {
         const wchar_t* name;
         int (BackupTool::*run)(const Arguments&);
+        const wchar_t* option;
     } kCommands[] = {
-        {L"backup", &BackupTool::Backup},
-        {L"list", &BackupTool::List},
-        {L"show", &BackupTool::Show},
-        {L"restore", &BackupTool::Restore},
-        {L"export-reg", &BackupTool::ExportReg},
+        {L"backup", &BackupTool::Backup, nullptr},
+        {L"list", &BackupTool::List, nullptr},
+        {L"show", &BackupTool::Show, nullptr},
+        {L"restore", &BackupTool::Restore, L"--dry-run"},
+        {L"export-reg", &BackupTool::ExportReg, nullptr},
     };
     const std::wstring command = Upper(arguments[0]);
     for (const auto& entry : kCommands)
         if (command == Upper(entry.name)) {
+            const Arguments rest(arguments.begin() + 1, arguments.end());
+            for (const std::wstring& argument : rest)
+                if (IsOption(argument) && (!entry.option || argument != entry.option))
+                    return UsageError(Message(ToolTextId::kUnknownOption, {argument}));
             if (!SystemSupported())
                 return kToolFailed;
-            return (this->*entry.run)(Arguments(arguments.begin() + 1, arguments.end()));
+            return (this->*entry.run)(rest);
         }
     return UsageError(Message(ToolTextId::kUnknownCommand, {arguments[0]}));
 }
@@ -346,8 +360,6 @@ int BackupTool::Restore(const Arguments& arguments)
     for (const std::wstring& argument : arguments) {
         if (argument == L"--dry-run")
             dryRun = true;
-        else if (argument.size() > 2 && argument.compare(0, 2, L"--") == 0)
-            return UsageError(Message(ToolTextId::kExtraArgument, {argument}));
         else
             files.push_back(argument);
     }

@@ -61,6 +61,7 @@ const ToolTextRow kTexts[] = {
     {ToolTextId::kUnknownCommand, "不明的命令「%1」。", "未知的命令「%1」。"},
     {ToolTextId::kMissingArgument, "命令 %1 缺少參數。", nullptr},
     {ToolTextId::kExtraArgument, "多餘的參數「%1」。", nullptr},
+    {ToolTextId::kUnknownOption, "不明的選項「%1」。", "未知的選項「%1」。"},
     {ToolTextId::kOutputIsInput, "輸出檔「%1」就是備份檔本身，請另選檔名。", "輸出文件「%1」就是備份文件本身，請另選文件名。"},
     {ToolTextId::kBadPage, "不明的頁面「%1」：應為 0 至 8 或頁面代碼 DT SM SG CN HW W1 W2 IC IE（備份時也可用 all）。",
      "未知的頁面「%1」：應為 0 至 8 或頁面代碼 DT SM SG CN HW W1 W2 IC IE（備份時也可用 all）。"},

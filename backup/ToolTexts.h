@@ -13,6 +13,7 @@ enum class ToolTextId {
     kUnknownCommand,
     kMissingArgument,
     kExtraArgument,
+    kUnknownOption,
     kOutputIsInput,
     kBadPage,
     kUnsupportedSystem,

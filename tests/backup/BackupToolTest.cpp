@@ -159,8 +159,15 @@ TEST_F(ToolTest, BackupWritesWithTheApplicationsCodeAndChecksItsArguments)
         {{L"export-reg", L"a.qmb"}, kToolUsageError},
         {{L"frobnicate"}, kToolUsageError},
         {{}, kToolUsageError},
-        {{L"restore", L"--help"}, kToolSuccess},
         {{L"show", L"missing.qmb"}, kToolBadFile},
+        // Help only as the command; anywhere else an option no command knows.
+        {{L"/?"}, kToolSuccess},
+        {{L"help"}, kToolSuccess},
+        {{L"--help", L"restore"}, kToolUsageError},
+        {{L"restore", L"--help"}, kToolUsageError},
+        {{L"restore", file, L"-h"}, kToolUsageError},
+        {{L"backup", L"0", L"/?"}, kToolUsageError},
+        {{L"list", L"-x"}, kToolUsageError},
     };
     for (const auto& c : kCases) {
         std::wstring line;
@@ -169,6 +176,11 @@ TEST_F(ToolTest, BackupWritesWithTheApplicationsCodeAndChecksItsArguments)
         EXPECT_EQ(c.exitCode, Run(c.arguments)) << Narrow(line);
         EXPECT_TRUE(c.exitCode != kToolUsageError || output_.err != L"") << Narrow(line);
     }
+    // A backup file named like the help is a file like any other.
+    testreg::SetDword(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"PaintDesktopVersion", 7);
+    ASSERT_TRUE(CopyFileW(file.c_str(), folder_.File(L"help").c_str(), FALSE));
+    EXPECT_EQ(kToolSuccess, Run({L"restore", L"help"}));
+    EXPECT_FALSE(testreg::ValueExists(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"PaintDesktopVersion"));
 
     // Windows versions the backup format has no name for: nothing at all is done.
     Use(Version{114, 8, 0});
