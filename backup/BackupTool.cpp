@@ -133,6 +133,20 @@ std::wstring ShownFileText(const std::wstring& text)
     return ShownText(text.substr(0, kShown)) + (text.size() > kShown ? L"..." : L"");
 }
 
+bool NeedsAdministrator(uint32_t root)
+{
+    // HKEY_USERS\.DEFAULT, like the machine's hive, is writable by administrators only.
+    return root == kRootLocalMachine || root == kRootUsers || root == kRootClassesRoot;
+}
+
+// Appends `name` to a list separated by "、" unless it is there already.
+void AddOnce(std::wstring& list, const wchar_t* name)
+{
+    const std::wstring item = name ? name : L"?";
+    if ((L"、" + list + L"、").find(L"、" + item + L"、") == std::wstring::npos)
+        list += (list.empty() ? L"" : L"、") + item;
+}
+
 std::wstring NumberText(DWORD value)
 {
     return std::wstring(FormatHex8(value).Get()) + L" (" + FormatUnsigned(value).Get() + L")";
@@ -394,19 +408,35 @@ int BackupTool::Restore(const Arguments& arguments)
     }
 
     const int missed = CarryOutRestore(steps);
-    for (const RestoreStep& step : steps)
-        if (step.action != RestoreAction::kNone && step.action != RestoreAction::kLeave)
-            output_.Line(StepText(step));
-    for (const RestoreStep& step : steps)
-        if (!step.took)
-            output_.ErrorLine(Message(ToolTextId::kNotTaken, {PlaceText(step.place), CurrentText(step.saved.kind, step.after),
-                                                              std::to_wstring(step.result)}));
-    output_.Line(Message(ToolTextId::kRestoreSummary, {std::to_wstring(changes), std::to_wstring(same), std::to_wstring(left)}));
-    if (missed) {
-        output_.ErrorLine(Message(ToolTextId::kNotTakenSummary, {std::to_wstring(missed)}));
-        return kToolNotRestored;
+    int restored = 0;
+    std::wstring hives, machineHives;  // of the places that did not take; those that need rights
+    for (const RestoreStep& step : steps) {
+        if (step.action == RestoreAction::kNone || step.action == RestoreAction::kLeave)
+            continue;
+        output_.Line(StepText(step));
+        restored += step.took ? 1 : 0;
     }
-    return kToolSuccess;
+    for (const RestoreStep& step : steps) {
+        if (step.took)
+            continue;
+        const std::wstring place = PlaceText(step.place);
+        if (KeptForOthers(step)) {
+            output_.ErrorLine(Message(ToolTextId::kKeyKept, {place}));
+        } else {
+            output_.ErrorLine(Message(ToolTextId::kNotTaken, {place, CurrentText(step.saved.kind, step.after),
+                                                              std::to_wstring(step.result)}));
+            if (NeedsAdministrator(step.place.root))
+                AddOnce(machineHives, RegRootName(step.place.root));
+        }
+        AddOnce(hives, RegRootName(step.place.root));
+    }
+    output_.Line(Message(ToolTextId::kRestoreSummary, {std::to_wstring(restored), std::to_wstring(same), std::to_wstring(left)}));
+    if (!missed)
+        return kToolSuccess;
+    output_.ErrorLine(Message(ToolTextId::kNotTakenSummary, {std::to_wstring(missed), hives}));
+    if (!machineHives.empty())
+        output_.ErrorLine(Message(ToolTextId::kNeedsAdministrator, {machineHives}));
+    return kToolNotRestored;
 }
 
 int BackupTool::ExportReg(const Arguments& arguments)

@@ -6,7 +6,7 @@
 // Two differences from a restore remain, both in the registry editor's nature: a section
 // header creates its key, so a deletion under a key that does not exist leaves that key
 // (empty) behind; and [-key] removes a key with everything below it, where a restore leaves
-// a key that has gained subkeys or several values.
+// a key that holds anything besides an empty default value.
 #pragma once
 
 #include "backup/BackupReader.h"

@@ -259,6 +259,31 @@ TEST_F(ToolTest, CommandsClassIdentifiersAndLongTextsAreTakenOnlyAsTheProgramWri
     }
 }
 
+// A key that did not exist at backup time goes only while it holds nothing but what this
+// program makes there; anything another program put in keeps it, and the restore says so.
+TEST_F(ToolTest, AKeyThatDidNotExistGoesOnlyWhileItHoldsNothingElse)
+{
+    const BackupList places = Places(7);
+    const std::wstring file = BackUp(7);  // no key of the page exists
+    std::vector<std::wstring> keys;
+    for (size_t i = 0; i < 4; ++i) {
+        ASSERT_EQ(BackupItem::Kind::Key, places.Items()[i].kind);
+        keys.push_back(places.Items()[i].keyPath);
+    }
+    testreg::SetString(HKEY_CURRENT_USER, keys[0], L"", L"");
+    testreg::SetString(HKEY_CURRENT_USER, keys[1], L"UserData", L"another program's");
+    testreg::CreateKey(HKEY_CURRENT_USER, keys[2] + L"\\Sub");
+    testreg::SetString(HKEY_CURRENT_USER, keys[3], L"", L"text");
+
+    EXPECT_EQ(kToolNotRestored, Run({L"restore", file}));
+    EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, keys[0]));
+    EXPECT_TRUE(testreg::ValueExists(HKEY_CURRENT_USER, keys[1], L"UserData"));
+    EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, keys[2] + L"\\Sub"));
+    EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, keys[3], L"").IsString(L"text"));
+    for (size_t i = 1; i < 4; ++i)
+        EXPECT_NE(std::wstring::npos, output_.err.find(L"保留機碼 HKEY_CURRENT_USER\\" + keys[i])) << Narrow(output_.err);
+}
+
 SavedItem Saved(BackupItem::Kind kind, int status, DWORD number = 0, const std::wstring& text = L"")
 {
     SavedItem saved;
@@ -267,28 +292,6 @@ SavedItem Saved(BackupItem::Kind kind, int status, DWORD number = 0, const std::
     saved.number = number;
     saved.text = text;
     return saved;
-}
-
-TEST_F(ToolTest, KeysAreMadeAndRemovedButNeverATree)
-{
-    const std::wstring base = L"Software\\Zentrak\\NameSpace", k1 = base + L"\\{1}", k2 = base + L"\\{2}",
-                       k3 = base + L"\\{3}";
-    testreg::CreateKey(HKEY_CURRENT_USER, base);
-    testreg::SetString(HKEY_CURRENT_USER, k2, L"", L"added since");
-    testreg::CreateKey(HKEY_CURRENT_USER, k3 + L"\\Sub");
-    BackupList places;
-    for (const std::wstring* key : {&k1, &k2, &k3})
-        places.AddKey(kRootCurrentUser, key->c_str());
-    BackupFile file;
-    file.items = {Saved(BackupItem::Kind::Key, 1), Saved(BackupItem::Kind::Key, -1), Saved(BackupItem::Kind::Key, -1)};
-
-    std::vector<RestoreStep> steps = PlanRestore(places, file);
-    ASSERT_EQ(3u, steps.size());
-    EXPECT_EQ(1, CarryOutRestore(steps));
-    EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, k1));
-    EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, k2));
-    EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, k3 + L"\\Sub")) << "a tree was deleted";
-    EXPECT_FALSE(steps[2].took);
 }
 
 // What Wine's regedit cannot check (the end-to-end test imports every page's export): an

@@ -1,3 +1,4 @@
+#include "backup/RegExport.h"
 #include "tests/backup/ToolFixture.h"
 #include "tests/support/RegistryInterceptor.h"
 
@@ -44,35 +45,59 @@ TEST_F(ToolTest, EveryPageOnEveryVersionComesBackExactly)
     }
 }
 
-TEST_F(ToolTest, ValuesThatDoNotTakeAreReportedAndTheRestIsRestored)
+// Writes under one hive refused: the places there are reported, the summary counts what
+// took, and the hint names that hive (administrator rights only where they would help).
+TEST_F(ToolTest, ValuesThatDoNotTakeAreReportedByHiveAndTheRestIsRestored)
 {
+    const auto denyUserWrites = [](const RegistryInterceptor::Call& call) -> std::optional<LONG> {
+        const std::string& f = call.function;
+        if (call.root == HKEY_CURRENT_USER && (f == "SetValue" || f == "DeleteValue" || f == "DeleteKey"))
+            return ERROR_ACCESS_DENIED;
+        return std::nullopt;
+    };
+    // denied hive  rule  name in a snapshot  rights hint
+    const struct {
+        uint32_t root;
+        RegistryInterceptor::Rule rule;
+        const wchar_t* snapshotName;
+        bool rightsHint;
+    } kCases[] = {
+        {kRootLocalMachine, DenyMachineWrites, L" HKLM\\", true},
+        {kRootCurrentUser, denyUserWrites, L" HKCU\\", false},
+    };
     const BackupList places = Places(0);
-    ArrangePlaces(places, 0);
-    const testreg::Snapshot before = testreg::TakeSnapshot();
-    const std::wstring file = BackUp(0);
-    ArrangePlaces(places, 1);
-    {
-        MachineWritesDenied noAdministrator;
-        EXPECT_EQ(kToolNotRestored, Run({L"restore", file}));
-    }
-    size_t machine = 0;
-    for (const BackupItem& place : places.Items())
-        if (place.root == kRootLocalMachine) {
-            ++machine;
-            EXPECT_NE(std::wstring::npos, output_.err.find(L"HKEY_LOCAL_MACHINE\\" + std::wstring(place.keyPath) + L"  \"" +
-                                                           place.valueName + L"\""))
-                << Narrow(place.valueName);
+    for (const auto& c : kCases) {
+        const std::wstring hive = RegRootName(c.root);
+        SCOPED_TRACE(Narrow(hive));
+        ArrangePlaces(places, 0);
+        const testreg::Snapshot before = testreg::TakeSnapshot();
+        const std::wstring file = BackUp(0);
+        ArrangePlaces(places, 1);
+        {
+            RegistryInterceptor denied;
+            denied.SetRule(c.rule);
+            EXPECT_EQ(kToolNotRestored, Run({L"restore", file}));
         }
-    ASSERT_GT(machine, 0u);
-    EXPECT_EQ(machine + 1, Count(output_.err, L"\n")) << "one line per place and a summary";
-    // The machine's places keep the changed data; every other place is back as it was.
-    const std::string differences = testreg::Differences(before, testreg::TakeSnapshot());
-    size_t machineDifferences = 0;
-    for (size_t at = differences.find(" HKLM\\"); at != std::string::npos; at = differences.find(" HKLM\\", at + 1))
-        ++machineDifferences;
-    EXPECT_EQ(machine, machineDifferences) << differences;
-    EXPECT_EQ(std::string::npos, differences.find(" HKCU\\")) << differences;
-    EXPECT_EQ(std::string::npos, differences.find(" HKU\\")) << differences;
+        size_t refused = 0;
+        for (const BackupItem& place : places.Items())
+            if (place.root == c.root) {
+                ++refused;
+                EXPECT_NE(std::wstring::npos, output_.err.find(hive + L"\\" + place.keyPath + L"  \"" + place.valueName + L"\""))
+                    << Narrow(place.valueName);
+            }
+        ASSERT_GT(refused, 0u);
+        EXPECT_NE(std::wstring::npos, output_.out.find(L"已還原 " + std::to_wstring(places.Items().size() - refused) + L" 項；"))
+            << Narrow(output_.out);
+        EXPECT_NE(std::wstring::npos, output_.err.find(std::to_wstring(refused) + L" 項未能還原（" + hive + L"）"))
+            << Narrow(output_.err);
+        EXPECT_EQ(c.rightsHint, output_.err.find(L"系統管理員權限") != std::wstring::npos) << Narrow(output_.err);
+        EXPECT_EQ(refused + (c.rightsHint ? 2 : 1), Count(output_.err, L"\n")) << "one line per place and a summary";
+        // The denied places keep the changed data; every other place is back as it was.
+        const std::string differences = testreg::Differences(before, testreg::TakeSnapshot());
+        const std::wstring named(differences.begin(), differences.end());  // names are ASCII
+        EXPECT_EQ(refused, Count(named, c.snapshotName)) << differences;
+        EXPECT_EQ(refused, Count(named, L" HKLM\\") + Count(named, L" HKCU\\") + Count(named, L" HKU\\")) << differences;
+    }
 }
 
 TEST_F(ToolTest, ShowPutsEachItemBesideTheRegistryAndRestoreLeavesAnUnreadableOneAlone)

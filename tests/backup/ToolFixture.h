@@ -61,7 +61,7 @@ inline void ArrangePlaces(const BackupList& places, int state)
             else if (state == 0)
                 testreg::CreateKey(root, path);
             else
-                testreg::SetString(root, path, L"", L"x");  // removable: one value
+                testreg::SetString(root, path, L"", L"");  // removable: what the program makes there
             continue;
         }
         const bool dword = place.kind == BackupItem::Kind::Dword;
