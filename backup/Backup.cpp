@@ -1,6 +1,7 @@
 #include "backup/Backup.h"
 
 #include "backup/BackupFormat.h"
+#include "backup/FileReplace.h"
 #include "model/TweakRead.h"
 #include "pages/Pages.h"
 #include "platform/QmFile.h"
@@ -38,24 +39,61 @@ QmWString SystemFolder(const QmThisApp& app)
     return Join(Join(QmWString(current.Get()), kBackupFolder), system);
 }
 
-bool AppendItem(QmWString& text, int index, const BackupItem& item)
+// Reads the item and appends it; `saved` receives what was written.
+bool AppendItem(QmWString& text, int index, const BackupItem& item, SavedItem& saved)
 {
+    saved = SavedItem();
+    saved.kind = item.kind;
     switch (item.kind) {
-    case BackupItem::Kind::Dword: {
-        DWORD value = 0;
-        const int status = ReadDwordValue(value, item.root, item.keyPath, item.valueName);
-        return AppendDwordItem(text, index, status, value);
-    }
+    case BackupItem::Kind::Dword:
+        saved.status = ReadDwordValue(saved.number, item.root, item.keyPath, item.valueName);
+        return AppendDwordItem(text, index, saved.status, saved.number);
     case BackupItem::Kind::Text: {
         QmWString value;
-        const int status = ReadStringValue(value, item.root, item.keyPath, item.valueName);
-        return AppendTextItem(text, index, status, value);
+        saved.status = ReadStringValue(value, item.root, item.keyPath, item.valueName);
+        saved.text = saved.status == kValueRead ? value.CStr() : L"";
+        return AppendTextItem(text, index, saved.status, value);
     }
     case BackupItem::Kind::Key: {
         int exists = 0;
-        return AppendKeyItem(text, index, ReadKeyExists(exists, item.root, item.keyPath));
+        saved.status = ReadKeyExists(exists, item.root, item.keyPath);
+        return AppendKeyItem(text, index, saved.status);
     }
     }
+    return false;
+}
+
+bool SameItem(const SavedItem& a, const SavedItem& b)
+{
+    return a.kind == b.kind && a.status == b.status && a.number == b.number && a.text == b.text;
+}
+
+// The text as the reader takes it back must give the items written: a value can hold lines
+// that look like the file's own, or a text no restore would accept.
+bool ReadsBack(const QmThisApp& app, const std::wstring& text, const std::vector<SavedItem>& written,
+               PageBackupFailure& failure)
+{
+    BackupFile file;
+    BackupList places;
+    BackupFileError& error = failure.error;
+    const bool taken = ParseBackupText(text, file, error) && CheckBackupForSystem(file, app, places, error);
+    size_t same = 0;
+    while (same < file.items.size() && same < written.size() && SameItem(file.items[same], written[same]))
+        ++same;
+    if (taken && same == written.size() && file.items.size() == written.size()) {
+        if ((text.size() + 1) * sizeof(wchar_t) <= kMaxBackupFileBytes)
+            return true;
+        error = BackupFileError();
+        error.problem = BackupProblem::kTooLarge;
+    } else if (taken) {
+        // Read without complaint, but as other items: a text that holds an item's lines.
+        error = BackupFileError();
+        error.problem = BackupProblem::kDataMismatch;
+        error.line = same < file.items.size() ? file.items[same].line : file.endLine;
+    }
+    // The first item that does not come back is where the text went wrong.
+    failure.stage = PageBackupFailure::Stage::kReadBack;
+    failure.item = same < written.size() ? static_cast<int>(same) : error.item;
     return false;
 }
 
@@ -100,9 +138,12 @@ int GetPageBackupFolder(const QmThisApp& app, QmWString& folder, int page)
     return files.PathExists(folder.CStr()) ? 1 : 0;
 }
 
-bool BuildPageBackup(const QmThisApp& app, int page, const QmWString& stamp, QmWString& text)
+bool BuildPageBackup(const QmThisApp& app, int page, const QmWString& stamp, QmWString& text,
+                     std::vector<SavedItem>* written)
 {
     text = QmWString();
+    if (written)
+        written->clear();
     BackupList items;
     if (!BackupItemsOf(app, page, items) || !AppendBackupHeader(text, app.GetOsCode(), page, stamp) ||
         !AppendDataAreaStart(text)) {
@@ -110,11 +151,15 @@ bool BuildPageBackup(const QmThisApp& app, int page, const QmWString& stamp, QmW
         return false;
     }
     int index = -1;
-    for (const BackupItem& item : items.Items())
-        if (!AppendItem(text, ++index, item)) {
+    for (const BackupItem& item : items.Items()) {
+        SavedItem saved;
+        if (!AppendItem(text, ++index, item, saved)) {
             text = QmWString();
             return false;
         }
+        if (written)
+            written->push_back(saved);
+    }
     if (!AppendBackupEnd(text, index)) {
         text = QmWString();
         return false;
@@ -122,30 +167,40 @@ bool BuildPageBackup(const QmThisApp& app, int page, const QmWString& stamp, QmW
     return true;
 }
 
-bool BackUpPage(const QmThisApp& app, int page, QmWString* writtenPath)
+bool BackUpPage(const QmThisApp& app, int page, QmWString* writtenPath, PageBackupFailure* failure)
 {
+    PageBackupFailure ignored;
+    PageBackupFailure& why = failure ? *failure : ignored;
+    why = PageBackupFailure();
     QmWString folder;
-    if (!GetPageBackupFolder(app, folder, page))
+    if (!GetPageBackupFolder(app, folder, page)) {
+        why.stage = PageBackupFailure::Stage::kFolder;
         return false;
+    }
     QmTime now;
     now.FromLocalTime();
     const QmWString stamp = BackupStamp(now.Get());
     QmWString text;
-    if (!BuildPageBackup(app, page, stamp, text))
+    std::vector<SavedItem> written;
+    if (!BuildPageBackup(app, page, stamp, text, &written)) {
+        why.stage = PageBackupFailure::Stage::kText;
+        return false;
+    }
+    if (!ReadsBack(app, text.CStr(), written, why))
         return false;
     QmWString name(BackupPageCode(page));
     name += QmWString(L"_");
     name += stamp;
     name += QmWString(L".qmb");
     const QmWString path = Join(folder, name.CStr());
-    QmFile files;
-    DWORD written = 0;
-    // A second backup in the same second replaces the first: the file is always complete.
-    const BOOL ok = files.WriteTextFile(path.CStr(), QmFile::kUtf16LittleEndian, text.CStr(),
-                                       static_cast<DWORD>(text.Length()) * sizeof(wchar_t), &written);
-    if (ok && writtenPath)
+    // A second backup in the same second replaces the first whole.
+    if (!ReplaceFileWithText(path.CStr(), std::wstring_view(text.CStr(), static_cast<size_t>(text.Length())))) {
+        why.stage = PageBackupFailure::Stage::kWrite;
+        return false;
+    }
+    if (writtenPath)
         *writtenPath = path;
-    return ok != FALSE;
+    return true;
 }
 
 bool BackUpAllPages(const QmThisApp& app)

@@ -3,29 +3,17 @@
 #include "backup/Backup.h"
 #include "backup/BackupFormat.h"
 #include "platform/QmFile.h"
+#include "platform/TextConvert.h"
 
 #include <algorithm>
 #include <climits>
+#include <string_view>
 
 namespace {
 
 const wchar_t* const kKindNames[] = {L"DWORD", L"SZ", L"Key"};
 const BackupItem::Kind kKinds[] = {BackupItem::Kind::Dword, BackupItem::Kind::Text, BackupItem::Kind::Key};
 const int kSystemCodes[] = {108, 113, 116};
-
-// The file's lines, split at each line feed; the text after the last one is kept as a last
-// "line" so that a missing final line feed shows as truncation.
-std::vector<std::wstring> SplitLines(const std::wstring& text)
-{
-    std::vector<std::wstring> lines;
-    size_t start = 0;
-    for (size_t end = text.find(L'\n'); end != std::wstring::npos; end = text.find(L'\n', start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    lines.push_back(text.substr(start));
-    return lines;
-}
 
 bool IsDigit(wchar_t c)
 {
@@ -96,6 +84,11 @@ bool ParseStamp(const std::wstring& stamp, SYSTEMTIME& time)
             return false;
         start = end + 1;
     }
+    static const long kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const long year = fields[0], month = fields[1];
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (fields[2] > kMonthDays[month - 1] + (month == 2 && leap ? 1 : 0))
+        return false;
     time = SYSTEMTIME{};
     time.wYear = static_cast<WORD>(fields[0]);
     time.wMonth = static_cast<WORD>(fields[1]);
@@ -111,18 +104,30 @@ std::wstring Element(const wchar_t* tag, const std::wstring& content)
     return std::wstring(L"<") + tag + L">" + content + L"</" + tag + L">";
 }
 
+bool StartsWith(std::wstring_view text, std::wstring_view start)
+{
+    return text.size() >= start.size() && text.compare(0, start.size(), start) == 0;
+}
+
+bool EndsWith(std::wstring_view text, std::wstring_view end)
+{
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
 // Walks the lines in order; every expectation either consumes a line or records what was
-// wrong with it.
+// wrong with it. Lines are found one at a time as the parse reaches them, so a file that goes
+// wrong early costs no more than its first lines. The text after the last line feed counts
+// as a last "line", so that a missing final line feed shows as truncation.
 class LineReader {
 public:
-    LineReader(const std::vector<std::wstring>& lines, BackupFileError& error) : lines_(lines), error_(error) {}
+    LineReader(std::wstring_view text, BackupFileError& error) : text_(text), error_(error) {}
 
-    int LineNumber() const { return static_cast<int>(next_) + 1; }
+    int LineNumber() const { return taken_ + 1; }
     // The line the last successful expectation took.
-    int LastLine() const { return static_cast<int>(next_); }
+    int LastLine() const { return taken_; }
     // The last "line" is what follows the final line feed: it must be empty.
-    bool AtEnd() const { return next_ + 1 >= lines_.size(); }
-    const std::wstring& Peek() const { return lines_[next_]; }
+    bool AtEnd() const { return text_.find(L'\n', next_) == std::wstring_view::npos; }
+    std::wstring_view Peek() const { return LineAt(next_); }
 
     bool Fail(BackupProblem problem, const std::wstring& detail = std::wstring())
     {
@@ -144,7 +149,7 @@ public:
     {
         if (AtEnd() || Peek() != line)
             return FailTruncatedOr(BackupProblem::kUnexpectedLine, line);
-        ++next_;
+        Take(1, text_.find(L'\n', next_) + 1);
         return true;
     }
 
@@ -155,12 +160,11 @@ public:
         const std::wstring close = std::wstring(L"</") + tag + L">";
         if (AtEnd())
             return Fail(BackupProblem::kTruncated);
-        const std::wstring& line = Peek();
-        if (line.size() < open.size() + close.size() || line.compare(0, open.size(), open) != 0 ||
-            line.compare(line.size() - close.size(), close.size(), close) != 0)
+        const std::wstring_view line = Peek();
+        if (line.size() < open.size() + close.size() || !StartsWith(line, open) || !EndsWith(line, close))
             return Fail(BackupProblem::kUnexpectedLine, Element(tag, shape));
         content = line.substr(open.size(), line.size() - open.size() - close.size());
-        ++next_;
+        Take(1, next_ + line.size() + 1);
         return true;
     }
 
@@ -170,44 +174,50 @@ public:
     // be told from two items; the item checks that follow then refuse the file.)
     bool TextData(std::wstring& content)
     {
-        static const std::wstring open = L"<Data>";
-        static const std::wstring close = L"</Data>";
-        static const std::wstring indexOpen = L"<DataIndex>";
-        static const std::wstring indexClose = L"</DataIndex>";
+        static const std::wstring_view open = L"<Data>";
+        static const std::wstring_view close = L"</Data>";
+        static const std::wstring_view indexOpen = L"<DataIndex>";
+        static const std::wstring_view indexClose = L"</DataIndex>";
         if (AtEnd())
             return Fail(BackupProblem::kTruncated);
-        if (Peek().compare(0, open.size(), open) != 0)
+        if (!StartsWith(Peek(), open))
             return Fail(BackupProblem::kUnexpectedLine, Element(L"Data", L"..."));
-        for (size_t last = next_; last + 1 < lines_.size(); ++last) {
-            const std::wstring& line = lines_[last];
-            const size_t from = last == next_ ? open.size() : 0;
-            if (line.size() < from + close.size() || line.compare(line.size() - close.size(), close.size(), close) != 0)
+        int lines = 0;
+        for (size_t start = next_, end; (end = text_.find(L'\n', start)) != std::wstring_view::npos; start = end + 1) {
+            ++lines;
+            const std::wstring_view line = text_.substr(start, end - start);
+            if (!EndsWith(line, close) || (start == next_ && line.size() < open.size() + close.size()))
                 continue;
-            const std::wstring& after = lines_[last + 1];
-            const bool followed =
-                after == L"</DataArea>" ||
-                (after.size() >= indexOpen.size() + indexClose.size() && after.compare(0, indexOpen.size(), indexOpen) == 0 &&
-                 after.compare(after.size() - indexClose.size(), indexClose.size(), indexClose) == 0);
+            const std::wstring_view after = LineAt(end + 1);
+            const bool followed = after == L"</DataArea>" || (after.size() >= indexOpen.size() + indexClose.size() &&
+                                                              StartsWith(after, indexOpen) && EndsWith(after, indexClose));
             if (!followed)
                 continue;
-            content.clear();
-            for (size_t i = next_; i <= last; ++i) {
-                if (i > next_)
-                    content += L'\n';
-                content += lines_[i];
-            }
-            content = content.substr(open.size(), content.size() - open.size() - close.size());
-            next_ = last + 1;
+            const size_t from = next_ + open.size();
+            content = text_.substr(from, end - close.size() - from);
+            Take(lines, end + 1);
             return true;
         }
         // No end of the data: the file stops inside it.
-        return FailAt(static_cast<int>(lines_.size()), BackupProblem::kTruncated);
+        return FailAt(1 + static_cast<int>(std::count(text_.begin(), text_.end(), L'\n')), BackupProblem::kTruncated);
     }
 
 private:
-    const std::vector<std::wstring>& lines_;
+    std::wstring_view LineAt(size_t start) const
+    {
+        const size_t end = text_.find(L'\n', start);
+        return text_.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start);
+    }
+    void Take(int lines, size_t next)
+    {
+        taken_ += lines;
+        next_ = next;
+    }
+
+    std::wstring_view text_;
     BackupFileError& error_;
-    size_t next_ = 0;
+    size_t next_ = 0;  // where the next line starts
+    int taken_ = 0;    // lines taken so far
 };
 
 bool ParseHeader(LineReader& reader, BackupFile& file)
@@ -307,6 +317,8 @@ bool ParseItem(LineReader& reader, int index, SavedItem& item)
     case BackupItem::Kind::Text:
         if (!reader.TextData(item.text))
             return false;
+        if (item.text.size() > kMaxBackupTextLength)
+            return reader.FailAt(item.typeLine + 2, BackupProblem::kTextTooLong);
         if (item.status != 1 && !item.text.empty())
             return reader.FailAt(reader.LastLine(), BackupProblem::kDataMismatch, item.text);
         break;
@@ -318,6 +330,32 @@ bool ParseItem(LineReader& reader, int index, SavedItem& item)
         break;
     }
     return true;
+}
+
+bool IsDriveRoot(const std::wstring& text)
+{
+    return text.size() >= 3 && ((text[0] >= L'A' && text[0] <= L'Z') || (text[0] >= L'a' && text[0] <= L'z')) &&
+           text[1] == L':' && text[2] == L'\\';
+}
+
+// What the program itself writes at a guarded place: the record's texts, and a command on
+// any drive (the program puts it on the Windows folder's drive).
+bool IsProgramText(const BackupItem& place, const std::wstring& text)
+{
+    if (place.guard == BackupItem::Guard::None)
+        return true;
+    if (!place.record)
+        return false;
+    for (const char* written : {place.record->offText, place.record->onText}) {
+        const QmOwnedWide wide = AnsiToWide(written, CP_ACP);
+        if (!wide)
+            continue;
+        const std::wstring own = wide.Get();
+        if (text == own || (place.guard == BackupItem::Guard::Command && IsDriveRoot(own) && IsDriveRoot(text) &&
+                            text.compare(1, std::wstring::npos, own, 1, std::wstring::npos) == 0))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -355,15 +393,16 @@ bool ParseBackupText(const std::wstring& text, BackupFile& file, BackupFileError
 {
     error = BackupFileError();
     file = BackupFile();
-    const std::vector<std::wstring> lines = SplitLines(text);
-    LineReader reader(lines, error);
+    LineReader reader(text, error);
     if (!ParseHeader(reader, file) || !reader.Exact(L"<DataArea>"))
         return false;
     // Items follow until the end of the data area.
     for (int index = 0; !reader.AtEnd() && reader.Peek() != L"</DataArea>"; ++index) {
         SavedItem item;
-        if (!ParseItem(reader, index, item))
+        if (!ParseItem(reader, index, item)) {
+            error.item = index;
             return false;
+        }
         file.items.push_back(item);
     }
     file.endLine = reader.LineNumber();
@@ -380,7 +419,7 @@ bool ParseBackupText(const std::wstring& text, BackupFile& file, BackupFileError
         return false;
     }
     if (!reader.AtEnd() && reader.Peek() != L"<BackupFile_Flag>1</BackupFile_Flag>")
-        return reader.Fail(BackupProblem::kNotComplete, reader.Peek());
+        return reader.Fail(BackupProblem::kNotComplete, std::wstring(reader.Peek()));
     if (!reader.Exact(L"<BackupFile_Flag>1</BackupFile_Flag>") || !reader.Exact(L"</Zentrak_Backup_File>"))
         return false;
     if (!reader.AtEnd() || !reader.Peek().empty())
@@ -443,6 +482,15 @@ bool CheckBackupForSystem(const BackupFile& file, const QmThisApp& app, BackupLi
             error.problem = BackupProblem::kItemKind;
             error.line = file.items[i].typeLine;
             error.detail = BackupKindName(expected[i].kind);
+            return false;
+        }
+    // Windows runs or loads what stands there: a file may only put back the program's own.
+    for (size_t i = 0; i < expected.size(); ++i)
+        if (file.items[i].status == 1 && !IsProgramText(expected[i], file.items[i].text)) {
+            error.problem = BackupProblem::kNotProgramText;
+            error.line = file.items[i].typeLine + 2;  // its <Data>
+            error.item = static_cast<int>(i);
+            error.detail = file.items[i].text;
             return false;
         }
     return true;

@@ -2,8 +2,9 @@
 // line is exactly what the writer produces: the header, the items numbered from 0 with their
 // kind, status and data in the forms the writer uses, the total, the completed-file flag and
 // the closing line, and nothing after it. Checking it against the running system (its
-// Windows version, and the page's item list there) is a second step, so that a file can be
-// described even when it belongs elsewhere.
+// Windows version, and the page's item list there, which also says which texts a guarded
+// place may take) is a second step, so that a file can be described even when it belongs
+// elsewhere.
 #pragma once
 
 #include "app/QmThisApp.h"
@@ -54,12 +55,15 @@ enum class BackupProblem {
     kOtherSystem,      // made on `detail`, this system is another
     kItemCount,        // `found` items in the file, `expected` on this system
     kItemKind,         // the item on `line` is of another kind than the page's item there
+    kTextTooLong,      // a text longer than kMaxBackupTextLength
+    kNotProgramText,   // a command line or class identifier the program does not write there
 };
 
 struct BackupFileError {
     BackupProblem problem = BackupProblem::kCannotOpen;
     int line = 0;
-    std::wstring detail;
+    int item = -1;        // the item the problem lies in, where the check knows it
+    std::wstring detail;  // kUnexpectedLine: the line expected; others: the text found
     long expected = 0;
     long found = 0;
 };
@@ -67,15 +71,19 @@ struct BackupFileError {
 // "DWORD", "SZ" or "Key", as the file names the kinds.
 const wchar_t* BackupKindName(BackupItem::Kind kind);
 
-// A backup file is a few kilobytes; anything beyond this is not one.
-const DWORD kMaxBackupFileBytes = 32u * 1024u * 1024u;
+// A backup file is a few kilobytes; anything beyond this is not one and is not read.
+const DWORD kMaxBackupFileBytes = 1024u * 1024u;
+// The longest text an item may hold; the program's own texts are far shorter.
+const size_t kMaxBackupTextLength = 4096;
 
 // The text after the byte-order mark, from a file's bytes.
 bool DecodeBackupBytes(const std::string& bytes, std::wstring& text, BackupFileError& error);
+// On failure `file.items` keeps the items read before the problem.
 bool ParseBackupText(const std::wstring& text, BackupFile& file, BackupFileError& error);
 // Open, decode and parse.
 bool ReadBackupFile(const wchar_t* path, BackupFile& file, BackupFileError& error);
 
 // The file belongs to this system and its items line up with the page's items here (same
-// number, same kinds in the same order); `items` receives that list.
+// number, same kinds in the same order), and every guarded place holds a text the program
+// writes there; `items` receives that list.
 bool CheckBackupForSystem(const BackupFile& file, const QmThisApp& app, BackupList& items, BackupFileError& error);

@@ -85,9 +85,12 @@ int CarryOut(const RestoreStep& step)
     case RestoreAction::kCreateKey:
         return reg.CreateKey(root, path);
     case RestoreAction::kRemoveKey:
-        // Never a whole tree: a key that has gained subkeys or several values since the backup
-        // holds more than this program put there, and stays (the read-back reports it).
-        return reg.DeleteKeyIfAtMostOneValue(root, path);
+        // Only what this program makes there: a key with no subkey and at most an empty
+        // default value. Anything more is another program's, and the key stays (the read-back
+        // reports it). Subkeys are looked for first, as deleting answers them as access denied.
+        if (reg.QuerySubKeyCount(root, path) == qmreg::kSuccess && reg.GetSubKeyCount() > 0)
+            return qmreg::kKeyNotEmpty;
+        return reg.DeleteKeyIfEmpty(root, path);
     }
     return qmreg::kFailure;
 }
@@ -107,6 +110,12 @@ std::vector<RestoreStep> PlanRestore(const BackupList& places, const BackupFile&
         steps.push_back(step);
     }
     return steps;
+}
+
+bool KeptForOthers(const RestoreStep& step)
+{
+    return step.action == RestoreAction::kRemoveKey && !step.took &&
+           (step.result == qmreg::kKeyNotEmpty || step.result == qmreg::kDefaultValueNotEmpty);
 }
 
 int CarryOutRestore(std::vector<RestoreStep>& steps)

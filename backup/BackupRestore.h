@@ -3,7 +3,8 @@
 // item list stand side by side, the list saying where each value lives, the file what it held.
 //
 // Per item: status 1 writes the saved value (or re-creates the key), status -1 removes the
-// value or key that did not exist then, and status -3 (unreadable at backup time) leaves the
+// value or key that did not exist then (a key only while it holds nothing but what this
+// program makes there), and status -3 (unreadable at backup time) leaves the
 // place alone. A place that already holds the saved state is not written. Afterwards every
 // place is read back, so a write the system refused (HKEY_LOCAL_MACHINE without
 // administrator rights) is reported instead of being taken for success.
@@ -33,7 +34,7 @@ enum class RestoreAction {
     kWriteText,
     kDeleteValue,
     kCreateKey,
-    kRemoveKey,    // a key that did not exist; only one with no subkeys and at most one value
+    kRemoveKey,    // a key that did not exist; only one with no subkey and at most an empty default value
 };
 
 struct RestoreStep {
@@ -52,3 +53,6 @@ std::vector<RestoreStep> PlanRestore(const BackupList& places, const BackupFile&
 // Carries out every step's action in order, then reads every place back; returns how many
 // places do not hold their saved state.
 int CarryOutRestore(std::vector<RestoreStep>& steps);
+// A key that did not exist at backup time and was left because it now holds what another
+// program put there (a subkey, a named value, a default value with text).
+bool KeptForOthers(const RestoreStep& step);

@@ -5,6 +5,7 @@
 #include "backup/BackupFormat.h"
 #include "backup/BackupReader.h"
 #include "backup/BackupRestore.h"
+#include "backup/FileReplace.h"
 #include "backup/RegExport.h"
 #include "backup/ToolTexts.h"
 #include "platform/QmFile.h"
@@ -17,35 +18,54 @@ namespace {
 
 using Arguments = std::vector<std::wstring>;
 
-// problem                            message
+// problem                            message                                 detail from the file
 const struct {
     BackupProblem problem;
     ToolTextId text;
+    bool fileText;
 } kProblemTexts[] = {
-    {BackupProblem::kCannotOpen, ToolTextId::kProblemCannotOpen},
-    {BackupProblem::kTooLarge, ToolTextId::kProblemTooLarge},
-    {BackupProblem::kNotUtf16, ToolTextId::kProblemNotUtf16},
-    {BackupProblem::kNullCharacter, ToolTextId::kProblemNullCharacter},
-    {BackupProblem::kUnexpectedLine, ToolTextId::kProblemUnexpectedLine},
-    {BackupProblem::kBadNumber, ToolTextId::kProblemBadNumber},
-    {BackupProblem::kBadStamp, ToolTextId::kProblemBadStamp},
-    {BackupProblem::kUnknownSystem, ToolTextId::kProblemUnknownSystem},
-    {BackupProblem::kUnknownPage, ToolTextId::kProblemUnknownPage},
-    {BackupProblem::kBadIndex, ToolTextId::kProblemBadIndex},
-    {BackupProblem::kBadStatus, ToolTextId::kProblemBadStatus},
-    {BackupProblem::kDataMismatch, ToolTextId::kProblemDataMismatch},
-    {BackupProblem::kBadTotal, ToolTextId::kProblemBadTotal},
-    {BackupProblem::kNotComplete, ToolTextId::kProblemNotComplete},
-    {BackupProblem::kTruncated, ToolTextId::kProblemTruncated},
-    {BackupProblem::kTrailingText, ToolTextId::kProblemTrailingText},
-    {BackupProblem::kOtherSystem, ToolTextId::kProblemOtherSystem},
-    {BackupProblem::kItemCount, ToolTextId::kProblemItemCount},
-    {BackupProblem::kItemKind, ToolTextId::kProblemItemKind},
+    {BackupProblem::kCannotOpen, ToolTextId::kProblemCannotOpen, false},
+    {BackupProblem::kTooLarge, ToolTextId::kProblemTooLarge, false},
+    {BackupProblem::kNotUtf16, ToolTextId::kProblemNotUtf16, false},
+    {BackupProblem::kNullCharacter, ToolTextId::kProblemNullCharacter, false},
+    {BackupProblem::kUnexpectedLine, ToolTextId::kProblemUnexpectedLine, false},
+    {BackupProblem::kBadNumber, ToolTextId::kProblemBadNumber, true},
+    {BackupProblem::kBadStamp, ToolTextId::kProblemBadStamp, true},
+    {BackupProblem::kUnknownSystem, ToolTextId::kProblemUnknownSystem, true},
+    {BackupProblem::kUnknownPage, ToolTextId::kProblemUnknownPage, true},
+    {BackupProblem::kBadIndex, ToolTextId::kProblemBadIndex, false},
+    {BackupProblem::kBadStatus, ToolTextId::kProblemBadStatus, false},
+    {BackupProblem::kDataMismatch, ToolTextId::kProblemDataMismatch, true},
+    {BackupProblem::kBadTotal, ToolTextId::kProblemBadTotal, false},
+    {BackupProblem::kNotComplete, ToolTextId::kProblemNotComplete, true},
+    {BackupProblem::kTruncated, ToolTextId::kProblemTruncated, false},
+    {BackupProblem::kTrailingText, ToolTextId::kProblemTrailingText, false},
+    {BackupProblem::kOtherSystem, ToolTextId::kProblemOtherSystem, false},
+    {BackupProblem::kItemCount, ToolTextId::kProblemItemCount, false},
+    {BackupProblem::kItemKind, ToolTextId::kProblemItemKind, false},
+    {BackupProblem::kTextTooLong, ToolTextId::kProblemTextTooLong, false},
+    {BackupProblem::kNotProgramText, ToolTextId::kProblemNotProgramText, true},
+};
+
+// Why a page's text would not read back, by what the reader said.
+const struct {
+    BackupProblem problem;
+    ToolTextId text;
+} kReadBackReasons[] = {
+    {BackupProblem::kTextTooLong, ToolTextId::kReasonTextTooLong},
+    {BackupProblem::kNotProgramText, ToolTextId::kReasonNotProgramText},
+    {BackupProblem::kTooLarge, ToolTextId::kReasonTooLarge},
 };
 
 bool IsHelp(const std::wstring& argument)
 {
     return argument == L"--help" || argument == L"-h" || argument == L"/?" || argument == L"help";
+}
+
+// "-x", "--name" or "/x": never a file or page (a file of such a name is given as .\-x).
+bool IsOption(const std::wstring& argument)
+{
+    return argument.size() >= 2 && (argument[0] == L'-' || (argument[0] == L'/' && argument.size() == 2));
 }
 
 std::wstring Upper(std::wstring text)
@@ -83,7 +103,8 @@ std::wstring DateTimeText(const SYSTEMTIME& time)
 }
 
 // A text shown in quotes, escaped as in C so that a backslash, a quote or a control
-// character cannot be mistaken for another.
+// character cannot be mistaken for another: what a file or the registry holds can never move
+// the cursor, clear a line or pass for a message of the program's own.
 std::wstring ShownText(const std::wstring& text)
 {
     static const wchar_t kHex[] = L"0123456789ABCDEF";
@@ -103,6 +124,27 @@ std::wstring ShownText(const std::wstring& text)
             shown += c;
     }
     return shown + L"\"";
+}
+
+// A file's text in a message: escaped, and cut, as one place may hold thousands of characters.
+std::wstring ShownFileText(const std::wstring& text)
+{
+    const size_t kShown = 80;
+    return ShownText(text.substr(0, kShown)) + (text.size() > kShown ? L"..." : L"");
+}
+
+bool NeedsAdministrator(uint32_t root)
+{
+    // HKEY_USERS\.DEFAULT, like the machine's hive, is writable by administrators only.
+    return root == kRootLocalMachine || root == kRootUsers || root == kRootClassesRoot;
+}
+
+// Appends `name` to a list separated by "、" unless it is there already.
+void AddOnce(std::wstring& list, const wchar_t* name)
+{
+    const std::wstring item = name ? name : L"?";
+    if ((L"、" + list + L"、").find(L"、" + item + L"、") == std::wstring::npos)
+        list += (list.empty() ? L"" : L"、") + item;
 }
 
 std::wstring NumberText(DWORD value)
@@ -145,7 +187,11 @@ private:
         return false;
     }
 
-    std::wstring ProblemText(const BackupFileError& error) const;
+    // `file` as far as it was read: its page and system name the item a problem lies in.
+    std::wstring ProblemText(const BackupFileError& error, const BackupFile& file) const;
+    // "項目 3（HKEY_...）", with the place of `page`'s item on this system (page -1: none).
+    std::wstring ItemText(int item, int page) const;
+    std::wstring BackupFailureText(int page, const PageBackupFailure& failure) const;
     // Reads the file and checks it against this system; reports why not and returns false.
     bool LoadFile(const std::wstring& path, BackupFile& file, BackupList& places, bool restoring);
     std::wstring PlaceText(const BackupItem& place) const;
@@ -164,27 +210,35 @@ int BackupTool::Run(const Arguments& arguments)
         output_.ErrorLine(Text(ToolTextId::kHelp));
         return kToolUsageError;
     }
-    if (std::any_of(arguments.begin(), arguments.end(), IsHelp)) {
+    // Help only in the place of a command: anywhere else "help" may name a file.
+    if (IsHelp(arguments[0])) {
+        if (arguments.size() > 1)
+            return UsageError(Message(ToolTextId::kExtraArgument, {arguments[1]}));
         output_.Line(Text(ToolTextId::kHelp));
         return kToolSuccess;
     }
-    // command           what it runs
+    // command           what it runs              its option
     const struct {
         const wchar_t* name;
         int (BackupTool::*run)(const Arguments&);
+        const wchar_t* option;
     } kCommands[] = {
-        {L"backup", &BackupTool::Backup},
-        {L"list", &BackupTool::List},
-        {L"show", &BackupTool::Show},
-        {L"restore", &BackupTool::Restore},
-        {L"export-reg", &BackupTool::ExportReg},
+        {L"backup", &BackupTool::Backup, nullptr},
+        {L"list", &BackupTool::List, nullptr},
+        {L"show", &BackupTool::Show, nullptr},
+        {L"restore", &BackupTool::Restore, L"--dry-run"},
+        {L"export-reg", &BackupTool::ExportReg, nullptr},
     };
     const std::wstring command = Upper(arguments[0]);
     for (const auto& entry : kCommands)
         if (command == Upper(entry.name)) {
+            const Arguments rest(arguments.begin() + 1, arguments.end());
+            for (const std::wstring& argument : rest)
+                if (IsOption(argument) && (!entry.option || argument != entry.option))
+                    return UsageError(Message(ToolTextId::kUnknownOption, {argument}));
             if (!SystemSupported())
                 return kToolFailed;
-            return (this->*entry.run)(Arguments(arguments.begin() + 1, arguments.end()));
+            return (this->*entry.run)(rest);
         }
     return UsageError(Message(ToolTextId::kUnknownCommand, {arguments[0]}));
 }
@@ -204,10 +258,11 @@ int BackupTool::Backup(const Arguments& arguments)
     int result = kToolSuccess;
     for (int page = first; page <= last; ++page) {
         QmWString path;
-        if (BackUpPage(app_, page, &path)) {
+        PageBackupFailure failure;
+        if (BackUpPage(app_, page, &path, &failure)) {
             output_.Line(Message(ToolTextId::kBackupWritten, {path.CStr()}));
         } else {
-            output_.ErrorLine(Message(ToolTextId::kBackupFailed, {BackupPageCode(page), ToolPageName(language_, page)}));
+            output_.ErrorLine(BackupFailureText(page, failure));
             result = kToolFailed;
         }
     }
@@ -274,7 +329,8 @@ int BackupTool::List(const Arguments& arguments)
                 output_.Line(Message(ToolTextId::kListLine, {BackupPageCode(entry.file.page), DateTimeText(entry.file.time),
                                                              std::to_wstring(entry.file.items.size()), entry.path}));
             else
-                output_.Line(Message(ToolTextId::kListBadLine, {BackupPageCode(page), ProblemText(entry.error), entry.path}));
+                output_.Line(Message(ToolTextId::kListBadLine,
+                                     {BackupPageCode(page), ProblemText(entry.error, entry.file), entry.path}));
         }
     }
     if (!shown)
@@ -318,8 +374,6 @@ int BackupTool::Restore(const Arguments& arguments)
     for (const std::wstring& argument : arguments) {
         if (argument == L"--dry-run")
             dryRun = true;
-        else if (argument.size() > 2 && argument.compare(0, 2, L"--") == 0)
-            return UsageError(Message(ToolTextId::kExtraArgument, {argument}));
         else
             files.push_back(argument);
     }
@@ -354,19 +408,35 @@ int BackupTool::Restore(const Arguments& arguments)
     }
 
     const int missed = CarryOutRestore(steps);
-    for (const RestoreStep& step : steps)
-        if (step.action != RestoreAction::kNone && step.action != RestoreAction::kLeave)
-            output_.Line(StepText(step));
-    for (const RestoreStep& step : steps)
-        if (!step.took)
-            output_.ErrorLine(Message(ToolTextId::kNotTaken, {PlaceText(step.place), CurrentText(step.saved.kind, step.after),
-                                                              std::to_wstring(step.result)}));
-    output_.Line(Message(ToolTextId::kRestoreSummary, {std::to_wstring(changes), std::to_wstring(same), std::to_wstring(left)}));
-    if (missed) {
-        output_.ErrorLine(Message(ToolTextId::kNotTakenSummary, {std::to_wstring(missed)}));
-        return kToolNotRestored;
+    int restored = 0;
+    std::wstring hives, machineHives;  // of the places that did not take; those that need rights
+    for (const RestoreStep& step : steps) {
+        if (step.action == RestoreAction::kNone || step.action == RestoreAction::kLeave)
+            continue;
+        output_.Line(StepText(step));
+        restored += step.took ? 1 : 0;
     }
-    return kToolSuccess;
+    for (const RestoreStep& step : steps) {
+        if (step.took)
+            continue;
+        const std::wstring place = PlaceText(step.place);
+        if (KeptForOthers(step)) {
+            output_.ErrorLine(Message(ToolTextId::kKeyKept, {place}));
+        } else {
+            output_.ErrorLine(Message(ToolTextId::kNotTaken, {place, CurrentText(step.saved.kind, step.after),
+                                                              std::to_wstring(step.result)}));
+            if (NeedsAdministrator(step.place.root))
+                AddOnce(machineHives, RegRootName(step.place.root));
+        }
+        AddOnce(hives, RegRootName(step.place.root));
+    }
+    output_.Line(Message(ToolTextId::kRestoreSummary, {std::to_wstring(restored), std::to_wstring(same), std::to_wstring(left)}));
+    if (!missed)
+        return kToolSuccess;
+    output_.ErrorLine(Message(ToolTextId::kNotTakenSummary, {std::to_wstring(missed), hives}));
+    if (!machineHives.empty())
+        output_.ErrorLine(Message(ToolTextId::kNeedsAdministrator, {machineHives}));
+    return kToolNotRestored;
 }
 
 int BackupTool::ExportReg(const Arguments& arguments)
@@ -375,6 +445,8 @@ int BackupTool::ExportReg(const Arguments& arguments)
         return UsageError(Message(ToolTextId::kMissingArgument, {L"export-reg"}));
     if (arguments.size() > 2)
         return UsageError(Message(ToolTextId::kExtraArgument, {arguments[2]}));
+    if (IsSameFile(arguments[0], arguments[1]))
+        return UsageError(Message(ToolTextId::kOutputIsInput, {arguments[1]}));
     BackupFile file;
     BackupList places;
     if (!LoadFile(arguments[0], file, places, false))
@@ -390,23 +462,53 @@ int BackupTool::ExportReg(const Arguments& arguments)
     return kToolSuccess;
 }
 
-std::wstring BackupTool::ProblemText(const BackupFileError& error) const
+std::wstring BackupTool::ProblemText(const BackupFileError& error, const BackupFile& file) const
 {
     ToolTextId id = ToolTextId::kProblemCannotOpen;
+    std::wstring detail = error.detail;
     for (const auto& entry : kProblemTexts)
-        if (entry.problem == error.problem)
+        if (entry.problem == error.problem) {
             id = entry.text;
+            if (entry.fileText)
+                detail = ShownFileText(detail);
+        }
     const std::wstring line = std::to_wstring(error.line);
     switch (error.problem) {
     case BackupProblem::kBadTotal:
-        return Message(id, {line, error.detail, std::to_wstring(error.expected)});
+        return Message(id, {line, detail, std::to_wstring(error.expected)});
     case BackupProblem::kOtherSystem:
         return Message(id, {line, error.detail, BackupSystemName(app_.GetOsCode())});
     case BackupProblem::kItemCount:
         return Message(id, {line, std::to_wstring(error.found), std::to_wstring(error.expected)});
+    case BackupProblem::kTextTooLong:
+    case BackupProblem::kNotProgramText:
+        return Message(id, {line, ItemText(error.item, file.osCode == app_.GetOsCode() ? file.page : -1), detail});
     default:
-        return Message(id, {line, error.detail});
+        return Message(id, {line, detail});
     }
+}
+
+std::wstring BackupTool::ItemText(int item, int page) const
+{
+    std::wstring text = Message(ToolTextId::kItemName, {std::to_wstring(item)});
+    BackupList places;
+    if (BackupItemsOf(app_, page, places) && item >= 0 && static_cast<size_t>(item) < places.Items().size())
+        text += L"（" + PlaceText(places.Items()[static_cast<size_t>(item)]) + L"）";
+    return text;
+}
+
+std::wstring BackupTool::BackupFailureText(int page, const PageBackupFailure& failure) const
+{
+    const std::wstring code = BackupPageCode(page), name = ToolPageName(language_, page);
+    if (failure.stage != PageBackupFailure::Stage::kReadBack)
+        return Message(ToolTextId::kBackupFailed, {code, name});
+    // Anything else the reader refuses is a text holding lines of the file's own form.
+    ToolTextId reason = ToolTextId::kReasonFormatLines;
+    for (const auto& entry : kReadBackReasons)
+        if (entry.problem == failure.error.problem)
+            reason = entry.text;
+    const std::wstring item = failure.item >= 0 ? ItemText(failure.item, page) : std::wstring();
+    return Message(ToolTextId::kBackupNotReadable, {code, name, item, Text(reason)});
 }
 
 bool BackupTool::LoadFile(const std::wstring& path, BackupFile& file, BackupList& places, bool restoring)
@@ -414,7 +516,7 @@ bool BackupTool::LoadFile(const std::wstring& path, BackupFile& file, BackupList
     BackupFileError error;
     if (ReadBackupFile(path.c_str(), file, error) && CheckBackupForSystem(file, app_, places, error))
         return true;
-    output_.ErrorLine(Message(ToolTextId::kFileUnusable, {path, ProblemText(error)}));
+    output_.ErrorLine(Message(ToolTextId::kFileUnusable, {path, ProblemText(error, file)}));
     if (restoring)
         output_.ErrorLine(Text(ToolTextId::kNothingWritten));
     return false;

@@ -1,6 +1,6 @@
 #include "backup/RegExport.h"
 
-#include "platform/QmFile.h"
+#include "backup/FileReplace.h"
 
 namespace {
 
@@ -127,8 +127,5 @@ bool BuildRegExport(const BackupList& places, const BackupFile& file, std::wstri
 
 bool WriteRegExport(const wchar_t* path, const std::wstring& text)
 {
-    QmFile out;
-    DWORD written = 0;
-    const DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    return out.WriteTextFile(path, QmFile::kUtf16LittleEndian, text.c_str(), bytes, &written) && written == bytes;
+    return ReplaceFileWithText(path, text);
 }

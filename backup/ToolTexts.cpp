@@ -33,9 +33,11 @@ const ToolTextRow kTexts[] = {
      "      顯示本說明。\n"
      "\n"
      "頁面：0 至 8，或頁面代碼 DT SM SG CN HW W1 W2 IC IE。\n"
-     "備份檔位於目前資料夾下的 QM_Backup\\系統\\頁面 資料夾中。\n"
-     "結束代碼：0 成功；1 命令或參數有誤；2 備份檔無法使用（未寫入任何值）；\n"
-     "3 有值未能還原（例如沒有系統管理員權限）；4 其他失敗（無法寫入檔案、不支援的 Windows 版本）。",
+     "備份檔位於目前資料夾下的 QM_Backup\\系統\\頁面 資料夾中，最大 1 MB；文字值最長 4096 個字元；\n"
+     "存放命令列或類別識別碼的位置只接受本程式寫入的內容。\n"
+     "結束代碼：0 成功；1 命令、參數或選項有誤；2 備份檔無法使用（未寫入任何值）；\n"
+     "3 有值未能還原，或有機碼因含有其他內容而保留；\n"
+     "4 其他失敗（備份無法讀回、無法寫入檔案、不支援的 Windows 版本）。",
      "zentrak-backup：Zentrak 頁面設置的備份、還原與導出\n"
      "\n"
      "用法：\n"
@@ -54,19 +56,31 @@ const ToolTextRow kTexts[] = {
      "      顯示本說明。\n"
      "\n"
      "頁面：0 至 8，或頁面代碼 DT SM SG CN HW W1 W2 IC IE。\n"
-     "備份文件位於當前文件夾下的 QM_Backup\\系統\\頁面 文件夾中。\n"
-     "退出代碼：0 成功；1 命令或參數有誤；2 備份文件無法使用（未寫入任何值）；\n"
-     "3 有值未能還原（例如沒有管理員權限）；4 其他失敗（無法寫入文件、不支持的 Windows 版本）。"},
+     "備份文件位於當前文件夾下的 QM_Backup\\系統\\頁面 文件夾中，最大 1 MB；文本值最長 4096 個字符；\n"
+     "存放命令行或類標識符的位置只接受本程序寫入的內容。\n"
+     "退出代碼：0 成功；1 命令、參數或選項有誤；2 備份文件無法使用（未寫入任何值）；\n"
+     "3 有值未能還原，或有鍵因含有其他內容而保留；\n"
+     "4 其他失敗（備份無法讀回、無法寫入文件、不支持的 Windows 版本）。"},
     {ToolTextId::kSeeHelp, "執行 zentrak-backup --help 可查看用法。", nullptr},
     {ToolTextId::kUnknownCommand, "不明的命令「%1」。", "未知的命令「%1」。"},
     {ToolTextId::kMissingArgument, "命令 %1 缺少參數。", nullptr},
     {ToolTextId::kExtraArgument, "多餘的參數「%1」。", nullptr},
+    {ToolTextId::kUnknownOption, "不明的選項「%1」。", "未知的選項「%1」。"},
+    {ToolTextId::kOutputIsInput, "輸出檔「%1」就是備份檔本身，請另選檔名。", "輸出文件「%1」就是備份文件本身，請另選文件名。"},
     {ToolTextId::kBadPage, "不明的頁面「%1」：應為 0 至 8 或頁面代碼 DT SM SG CN HW W1 W2 IC IE（備份時也可用 all）。",
      "未知的頁面「%1」：應為 0 至 8 或頁面代碼 DT SM SG CN HW W1 W2 IC IE（備份時也可用 all）。"},
     {ToolTextId::kUnsupportedSystem, "本程式只能在 Windows XP、Windows Vista 及 Windows 7 上使用。", nullptr},
     {ToolTextId::kBackupWritten, "已寫入 %1", nullptr},
     {ToolTextId::kBackupFailed, "無法備份頁面 %1 %2：無法建立資料夾或寫入檔案。",
      "無法備份頁面 %1 %2：無法創建文件夾或寫入文件。"},
+    {ToolTextId::kBackupNotReadable, "無法備份頁面 %1 %2：%3%4；未寫入檔案。", "無法備份頁面 %1 %2：%3%4；未寫入文件。"},
+    {ToolTextId::kReasonTextTooLong, "的文字超過 4096 個字元，還原時無法讀回", "的文本超過 4096 個字符，還原時無法讀回"},
+    {ToolTextId::kReasonNotProgramText, "存放命令列或類別識別碼，而目前的值不是本程式寫入的內容，還原時不會接受",
+     "存放命令行或類標識符，而當前的值不是本程序寫入的內容，還原時不會接受"},
+    {ToolTextId::kReasonFormatLines, "的文字含有與備份檔格式相同的行，還原時無法讀回",
+     "的文本含有與備份文件格式相同的行，還原時無法讀回"},
+    {ToolTextId::kReasonTooLarge, "備份檔會超過 1 MB", "備份文件會超過 1 MB"},
+    {ToolTextId::kItemName, "項目 %1", nullptr},
     {ToolTextId::kListLine, "%1  %2  %3 項  %4", nullptr},
     {ToolTextId::kListBadLine, "%1  無法使用：%2  %3", nullptr},
     {ToolTextId::kListNone, "沒有備份檔。", "沒有備份文件。"},
@@ -92,8 +106,10 @@ const ToolTextRow kTexts[] = {
     {ToolTextId::kDryRunSummary, "將變更 %1 項；%2 項已相同；%3 項備份時無法讀取，將保持原狀。",
      "將更改 %1 項；%2 項已相同；%3 項備份時無法讀取，將保持原狀。"},
     {ToolTextId::kNotTaken, "未能還原 %1：目前為 %2（登錄結果 %3）。", "未能還原 %1：當前為 %2（註冊表結果 %3）。"},
-    {ToolTextId::kNotTakenSummary, "%1 項未能還原；在 HKEY_LOCAL_MACHINE 寫入值需要系統管理員權限。",
-     "%1 項未能還原；在 HKEY_LOCAL_MACHINE 寫入值需要管理員權限。"},
+    {ToolTextId::kKeyKept, "保留機碼 %1：備份時它不存在，但現在含有子機碼或本程式不會寫入的值。",
+     "保留鍵 %1：備份時它不存在，但現在含有子鍵或本程序不會寫入的值。"},
+    {ToolTextId::kNotTakenSummary, "%1 項未能還原（%2）。", nullptr},
+    {ToolTextId::kNeedsAdministrator, "在 %1 寫入需要系統管理員權限。", "在 %1 寫入需要管理員權限。"},
     {ToolTextId::kExportWritten, "已寫入登錄檔 %1（%2 項）。", "已寫入註冊表文件 %1（%2 項）。"},
     {ToolTextId::kExportFailed, "無法寫入 %1。", nullptr},
     {ToolTextId::kFileUnusable, "備份檔 %1 無法使用：%2", "備份文件 %1 無法使用：%2"},
@@ -122,6 +138,9 @@ const ToolTextRow kTexts[] = {
      "第 %1 行：備份檔有 %2 個項目，本系統上此頁面有 %3 個（Windows、Internet Explorer 或 Service Pack 版本不同）。",
      "第 %1 行：備份文件有 %2 個項目，本系統上此頁面有 %3 個（Windows、Internet Explorer 或 Service Pack 版本不同）。"},
     {ToolTextId::kProblemItemKind, "第 %1 行：本系統上此頁面在此位置的項目類型為 %2。", nullptr},
+    {ToolTextId::kProblemTextTooLong, "第 %1 行：%2的文字超過 4096 個字元。", "第 %1 行：%2的文本超過 4096 個字符。"},
+    {ToolTextId::kProblemNotProgramText, "第 %1 行：%2存放命令列或類別識別碼，只能是本程式寫入的內容，而檔案中為 %3。",
+     "第 %1 行：%2存放命令行或類標識符，只能是本程序寫入的內容，而文件中為 %3。"},
 };
 
 std::wstring Shown(int language, const char* traditional, const char* simplified)

@@ -431,10 +431,10 @@ void HardwareBackupItems(const QmThisApp& app, BackupList& items)
         items.AddDword(*pair.value);
     AddToggleBackups(app, items, kMouseToggleRows, CountOf(kMouseToggleRows));
     for (const HandlerRow& row : kHandlerRows)
-        items.AddText(*row.handler);
+        items.AddClassId(*row.handler);
     // Each shell entry's command, then the menu text the row is read by.
     for (const ShellRow& row : kShellRows) {
-        items.AddText(*row.command);
+        items.AddCommand(*row.command);
         items.AddText(row.key->root, row.key->keyPath, L"");
     }
 }

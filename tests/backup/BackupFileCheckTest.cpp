@@ -54,6 +54,9 @@ protected:
                 << Narrow(output_.err);
         }
         EXPECT_NE(std::wstring::npos, output_.err.find(L"未寫入任何值")) << Narrow(output_.err);
+        // The file's own text is shown escaped: it can never move the cursor or fake a line.
+        EXPECT_TRUE(std::none_of(output_.err.begin(), output_.err.end(), [](wchar_t c) { return c < 0x20 && c != L'\n'; }))
+            << Narrow(output_.err);
         EXPECT_EQ(L"", output_.out);
         EXPECT_EQ("", testreg::Differences(changed_, testreg::TakeSnapshot()));
     }
@@ -68,9 +71,38 @@ protected:
 
 TEST_F(DamagedFiles, TheUntouchedFileIsTaken)
 {
-    WriteBytes(folder_.File(L"good.qmb"), Utf16Bytes(Join(good_)));
+    Lines leapDay = good_;
+    leapDay[6] = L"<DateTime>2008_2_29_23_59_59</DateTime>";
+    WriteBytes(folder_.File(L"good.qmb"), Utf16Bytes(Join(leapDay)));
     EXPECT_EQ(kToolSuccess, Run({L"restore", folder_.File(L"good.qmb")})) << Narrow(output_.err);
     EXPECT_NE("", testreg::Differences(changed_, testreg::TakeSnapshot()));
+}
+
+TEST_F(DamagedFiles, AFileOverOneMegabyteIsNotRead)
+{
+    // A good header and blank lines: the size alone decides whether it is read.
+    for (const size_t size : {size_t(1) << 20, (size_t(1) << 20) + 2}) {
+        std::string bytes = Utf16Bytes(Join(Lines(good_.begin(), good_.begin() + 8)));
+        while (bytes.size() < size)
+            bytes += std::string("\n\0", 2);
+        const bool tooLarge = size > (size_t(1) << 20);
+        ExpectRefused(bytes, tooLarge ? 0 : 9, std::to_string(size) + " bytes");
+        EXPECT_EQ(tooLarge, output_.err.find(L"檔案過大") != std::wstring::npos) << Narrow(output_.err);
+    }
+}
+
+TEST_F(DamagedFiles, FileTextInMessagesIsEscaped)
+{
+    Lines faked = good_;
+    faked[3] = L"<System_Version>XP\r\x1b[2K已還原 20 項</System_Version>";
+    ExpectRefused(faked, 4, "a system name that rewrites the console line");
+    EXPECT_NE(std::wstring::npos, output_.err.find(L"\"XP\\r\\x1B[2K已還原 20 項\"")) << Narrow(output_.err);
+    ASSERT_EQ(1, PrepareBackupFolders(app_));
+    WriteBytes(folder_.File(L"QM_Backup\\XP\\0\\DT_faked.qmb"), Utf16Bytes(Join(faked)));
+    ASSERT_EQ(kToolSuccess, Run({L"list", L"0"}));
+    EXPECT_NE(std::wstring::npos, output_.out.find(L"\\r\\x1B")) << Narrow(output_.out);
+    EXPECT_EQ(1u, Count(output_.out, L"\n")) << Narrow(output_.out);
+    EXPECT_EQ(std::wstring::npos, output_.out.find(L'\r'));
 }
 
 TEST_F(DamagedFiles, ATruncatedFileIsRefusedWhereverItEnds)
@@ -102,6 +134,8 @@ TEST_F(DamagedFiles, EditedOrReorderedLinesAreRefusedByLine)
         {"page out of range", 5, L"<Page_Index>9</Page_Index>", 5},
         {"page and code disagree", 6, L"<Page_Name>SM</Page_Name>", 6},
         {"impossible month", 7, L"<DateTime>2009_13_26_14_5_9</DateTime>", 7},
+        {"impossible day", 7, L"<DateTime>2009_2_30_14_5_9</DateTime>", 7},
+        {"no leap day", 7, L"<DateTime>2100_2_29_14_5_9</DateTime>", 7},
         {"index skipped", 9, L"<DataIndex>1</DataIndex>", 9},
         {"unknown kind", 10, L"<DataType>QWORD</DataType>", 10},
         {"kind changed", 10, L"<DataType>SZ</DataType>", 10},
@@ -176,6 +210,80 @@ TEST_F(DamagedFiles, FilesOfOtherSystemsOrProgramsAreRefused)
     EXPECT_FALSE(FileExists(folder_.File(L"out.reg")));
 }
 
+// Where Windows runs or loads the text (a command line, a class identifier), a file may put
+// back only what the program writes there; and no text longer than 4,096 characters.
+TEST_F(ToolTest, CommandsClassIdentifiersAndLongTextsAreTakenOnlyAsTheProgramWritesThem)
+{
+    const std::wstring shell = L"SOFTWARE\\Classes\\*\\shell\\";
+    const std::wstring handlers = L"SOFTWARE\\Classes\\AllFilesystemObjects\\shellex\\ContextMenuHandlers\\";
+    const wchar_t* const kCopyToHandler = L"{C2FBB630-2971-11D1-A18C-00C04FD75D13}";
+    // page  root  key  value  text in the file  taken
+    const struct {
+        int page;
+        HKEY root;
+        std::wstring key;
+        const wchar_t* name;
+        std::wstring text;
+        bool taken;
+    } kCases[] = {
+        {4, HKEY_LOCAL_MACHINE, shell + L"OpenInNotepad\\command", L"", L"cmd.exe /c calc.exe & \"%1\"", false},
+        {4, HKEY_LOCAL_MACHINE, shell + L"OpenInWordPad\\command", L"",
+         L"Q:\\Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\"", true},
+        {4, HKEY_LOCAL_MACHINE, shell + L"OpenInWordPad\\command", L"",
+         L"Q:\\Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\" & calc.exe", false},
+        {4, HKEY_LOCAL_MACHINE, handlers + L"Copy To", L"", kCopyToHandler, true},
+        {4, HKEY_LOCAL_MACHINE, handlers + L"Move To", L"", kCopyToHandler, false},
+        {0, HKEY_USERS, L".DEFAULT\\Control Panel\\Desktop", L"ScreenSaveActive", std::wstring(4096, L'1'), true},
+        {0, HKEY_USERS, L".DEFAULT\\Control Panel\\Desktop", L"ScreenSaveActive", std::wstring(4097, L'1'), false},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(Narrow(c.key + L" " + c.text.substr(0, 60)));
+        testreg::SetString(c.root, c.key, c.name, c.text);
+        QmWString text;
+        ASSERT_TRUE(BuildPageBackup(app_, c.page, QmWString(L"2009_2_26_14_5_9"), text));
+        const std::wstring file = folder_.File(L"crafted.qmb"), reg = folder_.File(L"crafted.reg");
+        WriteBytes(file, Utf16Bytes(text.CStr()));
+        testreg::SetString(c.root, c.key, c.name, L"now");
+        const testreg::Snapshot now = testreg::TakeSnapshot();
+
+        EXPECT_EQ(c.taken ? kToolSuccess : kToolBadFile, Run({L"restore", file}));
+        if (c.taken) {
+            EXPECT_TRUE(testreg::Get(c.root, c.key, c.name).IsString(c.text));
+        } else {
+            EXPECT_NE(std::wstring::npos, output_.err.find(c.key)) << Narrow(output_.err);
+            EXPECT_EQ("", testreg::Differences(now, testreg::TakeSnapshot()));
+            EXPECT_EQ(kToolBadFile, Run({L"export-reg", file, reg}));
+            EXPECT_FALSE(FileExists(reg));
+        }
+        testreg::RemoveValue(c.root, c.key, c.name);
+    }
+}
+
+// A key that did not exist at backup time goes only while it holds nothing but what this
+// program makes there; anything another program put in keeps it, and the restore says so.
+TEST_F(ToolTest, AKeyThatDidNotExistGoesOnlyWhileItHoldsNothingElse)
+{
+    const BackupList places = Places(7);
+    const std::wstring file = BackUp(7);  // no key of the page exists
+    std::vector<std::wstring> keys;
+    for (size_t i = 0; i < 4; ++i) {
+        ASSERT_EQ(BackupItem::Kind::Key, places.Items()[i].kind);
+        keys.push_back(places.Items()[i].keyPath);
+    }
+    testreg::SetString(HKEY_CURRENT_USER, keys[0], L"", L"");
+    testreg::SetString(HKEY_CURRENT_USER, keys[1], L"UserData", L"another program's");
+    testreg::CreateKey(HKEY_CURRENT_USER, keys[2] + L"\\Sub");
+    testreg::SetString(HKEY_CURRENT_USER, keys[3], L"", L"text");
+
+    EXPECT_EQ(kToolNotRestored, Run({L"restore", file}));
+    EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, keys[0]));
+    EXPECT_TRUE(testreg::ValueExists(HKEY_CURRENT_USER, keys[1], L"UserData"));
+    EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, keys[2] + L"\\Sub"));
+    EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, keys[3], L"").IsString(L"text"));
+    for (size_t i = 1; i < 4; ++i)
+        EXPECT_NE(std::wstring::npos, output_.err.find(L"保留機碼 HKEY_CURRENT_USER\\" + keys[i])) << Narrow(output_.err);
+}
+
 SavedItem Saved(BackupItem::Kind kind, int status, DWORD number = 0, const std::wstring& text = L"")
 {
     SavedItem saved;
@@ -184,28 +292,6 @@ SavedItem Saved(BackupItem::Kind kind, int status, DWORD number = 0, const std::
     saved.number = number;
     saved.text = text;
     return saved;
-}
-
-TEST_F(ToolTest, KeysAreMadeAndRemovedButNeverATree)
-{
-    const std::wstring base = L"Software\\Zentrak\\NameSpace", k1 = base + L"\\{1}", k2 = base + L"\\{2}",
-                       k3 = base + L"\\{3}";
-    testreg::CreateKey(HKEY_CURRENT_USER, base);
-    testreg::SetString(HKEY_CURRENT_USER, k2, L"", L"added since");
-    testreg::CreateKey(HKEY_CURRENT_USER, k3 + L"\\Sub");
-    BackupList places;
-    for (const std::wstring* key : {&k1, &k2, &k3})
-        places.AddKey(kRootCurrentUser, key->c_str());
-    BackupFile file;
-    file.items = {Saved(BackupItem::Kind::Key, 1), Saved(BackupItem::Kind::Key, -1), Saved(BackupItem::Kind::Key, -1)};
-
-    std::vector<RestoreStep> steps = PlanRestore(places, file);
-    ASSERT_EQ(3u, steps.size());
-    EXPECT_EQ(1, CarryOutRestore(steps));
-    EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, k1));
-    EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, k2));
-    EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, k3 + L"\\Sub")) << "a tree was deleted";
-    EXPECT_FALSE(steps[2].took);
 }
 
 // What Wine's regedit cannot check (the end-to-end test imports every page's export): an

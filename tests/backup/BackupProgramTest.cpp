@@ -119,6 +119,7 @@ TEST(BackupProgram, ExitCodesAndOutputThroughARedirectedHandle)
     EXPECT_EQ(L"", wrong.out);
     EXPECT_NE(std::wstring::npos, wrong.err.find(L"frobnicate"));
     EXPECT_EQ(2u, RunProgram(folder, L"restore missing.qmb").exitCode);
+    EXPECT_EQ(1u, RunProgram(folder, L"restore missing.qmb -h").exitCode) << "help only in the command's place";
 
     const ConsoleRun all = RunProgram(folder, L"backup all");
     EXPECT_EQ(0u, all.exitCode) << Narrow(all.err);

@@ -132,6 +132,38 @@ TEST_F(PageBackups, ABackupThatCannotBeWrittenFailsAndWritesNothing)
     EXPECT_EQ(3, QmFile().CountFiles(folder_.File(L"QM_Backup").c_str(), true, L"qmb")) << "only the held files";
 }
 
+// A value the reader would not give back as it was read: the backup fails, says which item,
+// and leaves nothing in the page's folder.
+TEST_F(PageBackups, AValueThatWouldNotReadBackFailsTheBackupAndLeavesNoFile)
+{
+    const wchar_t* const kCommand = L"SOFTWARE\\Classes\\*\\shell\\OpenInNotepad\\command";
+    // page  root  key  value  text
+    const struct {
+        int page;
+        HKEY root;
+        const wchar_t* key;
+        const wchar_t* name;
+        std::wstring text;
+    } kCases[] = {
+        {2, HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"AutoEndTasks", L"0</Data>\n<DataIndex>6</DataIndex>\n"},
+        {2, HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"AutoEndTasks", std::wstring(4097, L'1')},
+        {4, HKEY_LOCAL_MACHINE, kCommand, L"", L"cmd.exe /c calc.exe & \"%1\""},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(Narrow(c.text.substr(0, 40)));
+        testreg::SetString(c.root, c.key, c.name, c.text);
+        EXPECT_EQ(kToolFailed, Run({L"backup", std::to_wstring(c.page)}));
+        EXPECT_NE(std::wstring::npos, output_.err.find(std::wstring(c.key) + L"  " +
+                                                       (c.name[0] ? L"\"" + std::wstring(c.name) + L"\"" : L"（預設值）")))
+            << Narrow(output_.err);
+        const std::wstring folder = folder_.File(L"QM_Backup\\XP\\" + std::to_wstring(c.page));
+        EXPECT_EQ(0, QmFile().CountFiles(folder.c_str(), false, L"*"));
+        // Without it the page backs up.
+        testreg::RemoveValue(c.root, c.key, c.name);
+        EXPECT_TRUE(QmFile().RemoveFile(BackUp(c.page).c_str()));
+    }
+}
+
 TEST_F(PageBackups, AllPagesWriteOneFileEachAndTheListingCountsTheDesktopPages)
 {
     EXPECT_TRUE(BackUpAllPages(app_));

@@ -1,3 +1,4 @@
+#include "backup/RegExport.h"
 #include "tests/backup/ToolFixture.h"
 #include "tests/support/RegistryInterceptor.h"
 
@@ -44,35 +45,59 @@ TEST_F(ToolTest, EveryPageOnEveryVersionComesBackExactly)
     }
 }
 
-TEST_F(ToolTest, ValuesThatDoNotTakeAreReportedAndTheRestIsRestored)
+// Writes under one hive refused: the places there are reported, the summary counts what
+// took, and the hint names that hive (administrator rights only where they would help).
+TEST_F(ToolTest, ValuesThatDoNotTakeAreReportedByHiveAndTheRestIsRestored)
 {
+    const auto denyUserWrites = [](const RegistryInterceptor::Call& call) -> std::optional<LONG> {
+        const std::string& f = call.function;
+        if (call.root == HKEY_CURRENT_USER && (f == "SetValue" || f == "DeleteValue" || f == "DeleteKey"))
+            return ERROR_ACCESS_DENIED;
+        return std::nullopt;
+    };
+    // denied hive  rule  name in a snapshot  rights hint
+    const struct {
+        uint32_t root;
+        RegistryInterceptor::Rule rule;
+        const wchar_t* snapshotName;
+        bool rightsHint;
+    } kCases[] = {
+        {kRootLocalMachine, DenyMachineWrites, L" HKLM\\", true},
+        {kRootCurrentUser, denyUserWrites, L" HKCU\\", false},
+    };
     const BackupList places = Places(0);
-    ArrangePlaces(places, 0);
-    const testreg::Snapshot before = testreg::TakeSnapshot();
-    const std::wstring file = BackUp(0);
-    ArrangePlaces(places, 1);
-    {
-        MachineWritesDenied noAdministrator;
-        EXPECT_EQ(kToolNotRestored, Run({L"restore", file}));
-    }
-    size_t machine = 0;
-    for (const BackupItem& place : places.Items())
-        if (place.root == kRootLocalMachine) {
-            ++machine;
-            EXPECT_NE(std::wstring::npos, output_.err.find(L"HKEY_LOCAL_MACHINE\\" + std::wstring(place.keyPath) + L"  \"" +
-                                                           place.valueName + L"\""))
-                << Narrow(place.valueName);
+    for (const auto& c : kCases) {
+        const std::wstring hive = RegRootName(c.root);
+        SCOPED_TRACE(Narrow(hive));
+        ArrangePlaces(places, 0);
+        const testreg::Snapshot before = testreg::TakeSnapshot();
+        const std::wstring file = BackUp(0);
+        ArrangePlaces(places, 1);
+        {
+            RegistryInterceptor denied;
+            denied.SetRule(c.rule);
+            EXPECT_EQ(kToolNotRestored, Run({L"restore", file}));
         }
-    ASSERT_GT(machine, 0u);
-    EXPECT_EQ(machine + 1, Count(output_.err, L"\n")) << "one line per place and a summary";
-    // The machine's places keep the changed data; every other place is back as it was.
-    const std::string differences = testreg::Differences(before, testreg::TakeSnapshot());
-    size_t machineDifferences = 0;
-    for (size_t at = differences.find(" HKLM\\"); at != std::string::npos; at = differences.find(" HKLM\\", at + 1))
-        ++machineDifferences;
-    EXPECT_EQ(machine, machineDifferences) << differences;
-    EXPECT_EQ(std::string::npos, differences.find(" HKCU\\")) << differences;
-    EXPECT_EQ(std::string::npos, differences.find(" HKU\\")) << differences;
+        size_t refused = 0;
+        for (const BackupItem& place : places.Items())
+            if (place.root == c.root) {
+                ++refused;
+                EXPECT_NE(std::wstring::npos, output_.err.find(hive + L"\\" + place.keyPath + L"  \"" + place.valueName + L"\""))
+                    << Narrow(place.valueName);
+            }
+        ASSERT_GT(refused, 0u);
+        EXPECT_NE(std::wstring::npos, output_.out.find(L"已還原 " + std::to_wstring(places.Items().size() - refused) + L" 項；"))
+            << Narrow(output_.out);
+        EXPECT_NE(std::wstring::npos, output_.err.find(std::to_wstring(refused) + L" 項未能還原（" + hive + L"）"))
+            << Narrow(output_.err);
+        EXPECT_EQ(c.rightsHint, output_.err.find(L"系統管理員權限") != std::wstring::npos) << Narrow(output_.err);
+        EXPECT_EQ(refused + (c.rightsHint ? 2 : 1), Count(output_.err, L"\n")) << "one line per place and a summary";
+        // The denied places keep the changed data; every other place is back as it was.
+        const std::string differences = testreg::Differences(before, testreg::TakeSnapshot());
+        const std::wstring named(differences.begin(), differences.end());  // names are ASCII
+        EXPECT_EQ(refused, Count(named, c.snapshotName)) << differences;
+        EXPECT_EQ(refused, Count(named, L" HKLM\\") + Count(named, L" HKCU\\") + Count(named, L" HKU\\")) << differences;
+    }
 }
 
 TEST_F(ToolTest, ShowPutsEachItemBesideTheRegistryAndRestoreLeavesAnUnreadableOneAlone)
@@ -159,8 +184,15 @@ TEST_F(ToolTest, BackupWritesWithTheApplicationsCodeAndChecksItsArguments)
         {{L"export-reg", L"a.qmb"}, kToolUsageError},
         {{L"frobnicate"}, kToolUsageError},
         {{}, kToolUsageError},
-        {{L"restore", L"--help"}, kToolSuccess},
         {{L"show", L"missing.qmb"}, kToolBadFile},
+        // Help only as the command; anywhere else an option no command knows.
+        {{L"/?"}, kToolSuccess},
+        {{L"help"}, kToolSuccess},
+        {{L"--help", L"restore"}, kToolUsageError},
+        {{L"restore", L"--help"}, kToolUsageError},
+        {{L"restore", file, L"-h"}, kToolUsageError},
+        {{L"backup", L"0", L"/?"}, kToolUsageError},
+        {{L"list", L"-x"}, kToolUsageError},
     };
     for (const auto& c : kCases) {
         std::wstring line;
@@ -169,12 +201,44 @@ TEST_F(ToolTest, BackupWritesWithTheApplicationsCodeAndChecksItsArguments)
         EXPECT_EQ(c.exitCode, Run(c.arguments)) << Narrow(line);
         EXPECT_TRUE(c.exitCode != kToolUsageError || output_.err != L"") << Narrow(line);
     }
+    // A backup file named like the help is a file like any other.
+    testreg::SetDword(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"PaintDesktopVersion", 7);
+    ASSERT_TRUE(CopyFileW(file.c_str(), folder_.File(L"help").c_str(), FALSE));
+    EXPECT_EQ(kToolSuccess, Run({L"restore", L"help"}));
+    EXPECT_FALSE(testreg::ValueExists(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"PaintDesktopVersion"));
 
     // Windows versions the backup format has no name for: nothing at all is done.
     Use(Version{114, 8, 0});
     EXPECT_EQ(kToolFailed, Run({L"backup", L"0"}));
     EXPECT_EQ(kToolFailed, Run({L"restore", file}));
     EXPECT_NE(std::wstring::npos, output_.err.find(L"Windows XP"));
+}
+
+// A registry file is written whole or not at all, and never over the backup it is made from.
+TEST_F(ToolTest, ExportReplacesItsOutputWholeAndNeverItsInput)
+{
+    const std::wstring file = BackUp(0);
+    const std::string backup = ReadFileBytes(file);
+    const std::wstring name = file.substr(file.rfind(L'\\') + 1);
+    for (const std::wstring& output : {file, testreg::Lower(file), L"QM_Backup\\XP\\0\\..\\0\\" + name}) {
+        EXPECT_EQ(kToolUsageError, Run({L"export-reg", file, output})) << Narrow(output);
+        EXPECT_EQ(backup, ReadFileBytes(file));
+    }
+
+    // A longer file of that name is replaced whole.
+    const std::wstring expected = folder_.File(L"expected.reg"), reg = folder_.File(L"page.reg");
+    ASSERT_EQ(kToolSuccess, Run({L"export-reg", file, expected}));
+    WriteBytes(reg, std::string(50000, 'x'));
+    EXPECT_EQ(kToolSuccess, Run({L"export-reg", file, reg})) << Narrow(output_.err);
+    EXPECT_TRUE(ReadFileBytes(expected) == ReadFileBytes(reg));
+
+    // A file held without sharing cannot be replaced: it stays as it was, and nothing is left.
+    WriteBytes(reg, "old");
+    HANDLE holder = CreateFileW(reg.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(kToolFailed, Run({L"export-reg", file, reg}));
+    CloseHandle(holder);
+    EXPECT_EQ("old", ReadFileBytes(reg));
+    EXPECT_EQ(3, QmFile().CountFiles(folder_.Path().c_str(), false, L"*")) << "QM_Backup and the two .reg files";
 }
 
 TEST_F(ToolTest, MessagesFollowTheLanguageVariant)

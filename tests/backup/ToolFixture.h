@@ -34,6 +34,16 @@ inline void WriteBytes(const std::wstring& path, const std::string& bytes)
     QmFile().WriteTextFile(path.c_str(), QmFile::kNoMark, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr);
 }
 
+// A text a guarded place takes back: the record's command moved to another drive, as the
+// program writes it on a system whose Windows folder is there.
+inline std::wstring ProgramText(const StringToggle& record)
+{
+    std::wstring text(record.onText, record.onText + strlen(record.onText));
+    if (text.size() > 3 && text[1] == L':' && text[2] == L'\\')
+        text[0] = L'D';
+    return text;
+}
+
 // Two states of a page's places that differ in every place: state 0 has values, missing
 // values (under existing keys), empty and multi-line texts and keys; state 1 changes each
 // (other data, another type, values that were missing, keys the other way round).
@@ -51,7 +61,7 @@ inline void ArrangePlaces(const BackupList& places, int state)
             else if (state == 0)
                 testreg::CreateKey(root, path);
             else
-                testreg::SetString(root, path, L"", L"x");  // removable: one value
+                testreg::SetString(root, path, L"", L"");  // removable: what the program makes there
             continue;
         }
         const bool dword = place.kind == BackupItem::Kind::Dword;
@@ -60,6 +70,8 @@ inline void ArrangePlaces(const BackupList& places, int state)
             testreg::RemoveValue(root, path, name);
         else if (state == 0 && dword)
             testreg::SetDword(root, path, name, pattern == 0 ? 0x100u + i : 0xFFFFFFFFu - i);
+        else if (state == 0 && place.record)
+            testreg::SetString(root, path, name, pattern == 0 ? ProgramText(*place.record) : L"");
         else if (state == 0)
             testreg::SetString(root, path, name, pattern == 0 ? L"a\"\\<&>\n</Data>\nz" + std::to_wstring(i) : L"");
         else if (pattern == 1 && dword)

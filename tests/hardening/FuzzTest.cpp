@@ -158,9 +158,15 @@ std::string BackupDifferences(const QmThisApp& app, int page)
     BackupFileError error;
     if (!BackupItemsOf(app, page, items) || !BuildPageBackup(app, page, QmWString(L"2009_2_26_14_5_9"), text))
         return "no backup";
-    if (!ParseBackupText(std::wstring(text.CStr()), file, error))
+    const bool read = ParseBackupText(std::wstring(text.CStr()), file, error);
+    // A text longer than a backup may hold ends the file there: the backup writer refuses
+    // such a page. Every item before it must still have been saved as it reads.
+    const size_t stop = file.items.size();
+    const bool tooLong = !read && error.problem == BackupProblem::kTextTooLong && stop < items.Items().size() &&
+                         ReadCurrentState(items.Items()[stop]).text.size() > kMaxBackupTextLength;
+    if (!read && !tooLong)
         return "unreadable backup, line " + std::to_string(error.line);
-    if (file.items.size() != items.Items().size())
+    if (read && file.items.size() != items.Items().size())
         return "items lost";
     std::string out;
     for (size_t i = 0; i < file.items.size(); ++i) {
