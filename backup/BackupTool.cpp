@@ -166,7 +166,17 @@ private:
     int List(const Arguments& arguments);
     int Show(const Arguments& arguments);
     int Restore(const Arguments& arguments);
+    int Undo(const Arguments& arguments);
     int ExportReg(const Arguments& arguments);
+
+    // This system's backup files of `page`: the usable ones oldest first, then the others.
+    struct FoundBackup {
+        std::wstring path;
+        BackupFile file;
+        BackupFileError error;
+        bool usable;
+    };
+    std::vector<FoundBackup> FindBackups(int page);
 
     std::wstring Text(ToolTextId id) const { return ToolText(language_, id); }
     std::wstring Message(ToolTextId id, std::initializer_list<std::wstring> arguments = {}) const
@@ -227,6 +237,7 @@ int BackupTool::Run(const Arguments& arguments)
         {L"list", &BackupTool::List, nullptr},
         {L"show", &BackupTool::Show, nullptr},
         {L"restore", &BackupTool::Restore, L"--dry-run"},
+        {L"undo", &BackupTool::Undo, L"--dry-run"},
         {L"export-reg", &BackupTool::ExportReg, nullptr},
     };
     const std::wstring command = Upper(arguments[0]);
@@ -279,51 +290,9 @@ int BackupTool::List(const Arguments& arguments)
             return UsageError(Message(ToolTextId::kBadPage, {arguments[0]}));
         last = first;
     }
-    QmFolder folders;
-    QmOwnedWide current = folders.GetCurrentFolder();
-    const std::wstring system = std::wstring(current ? current.Get() : L"") + L"\\QM_Backup\\" +
-                                BackupSystemFolder(app_.GetOsCode()) + L"\\";
     int shown = 0;
     for (int page = first; page <= last; ++page) {
-        // Listing never makes folders: a page without one has no backups.
-        const std::wstring folder = system + std::to_wstring(page) + L"\\";
-        struct Entry {
-            std::wstring path;
-            BackupFile file;
-            BackupFileError error;
-            bool usable;
-        };
-        std::vector<Entry> entries;
-        for (int found = folders.FindFirst((folder + L"*.qmb").c_str()); found; found = folders.FindNext()) {
-            const WIN32_FIND_DATAW& data = folders.FindData();
-            const std::wstring name = data.cFileName;
-            // "*.qmb" also matches longer extensions through their short names.
-            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name.size() < 4 ||
-                Upper(name.substr(name.size() - 4)) != L".QMB")
-                continue;
-            Entry entry;
-            entry.path = folder + name;
-            BackupList places;
-            entry.usable = ReadBackupFile(entry.path.c_str(), entry.file, entry.error) &&
-                           CheckBackupForSystem(entry.file, app_, places, entry.error);
-            entries.push_back(entry);
-        }
-        folders.FindClose();
-        // Oldest first; files that cannot be read after the others.
-        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-            if (a.usable != b.usable)
-                return a.usable;
-            if (a.usable && a.file.stamp != b.file.stamp) {
-                FILETIME ta = {}, tb = {};
-                SystemTimeToFileTime(&a.file.time, &ta);
-                SystemTimeToFileTime(&b.file.time, &tb);
-                const LONG order = CompareFileTime(&ta, &tb);
-                if (order != 0)
-                    return order < 0;
-            }
-            return a.path < b.path;
-        });
-        for (const Entry& entry : entries) {
+        for (const FoundBackup& entry : FindBackups(page)) {
             ++shown;
             if (entry.usable)
                 output_.Line(Message(ToolTextId::kListLine, {BackupPageCode(entry.file.page), DateTimeText(entry.file.time),
@@ -336,6 +305,45 @@ int BackupTool::List(const Arguments& arguments)
     if (!shown)
         output_.Line(Text(ToolTextId::kListNone));
     return kToolSuccess;
+}
+
+std::vector<BackupTool::FoundBackup> BackupTool::FindBackups(int page)
+{
+    QmFolder folders;
+    QmOwnedWide current = folders.GetCurrentFolder();
+    // Looking never makes folders: a page without one has no backups.
+    const std::wstring folder = std::wstring(current ? current.Get() : L"") + L"\\QM_Backup\\" +
+                                BackupSystemFolder(app_.GetOsCode()) + L"\\" + std::to_wstring(page) + L"\\";
+    std::vector<FoundBackup> found;
+    for (int more = folders.FindFirst((folder + L"*.qmb").c_str()); more; more = folders.FindNext()) {
+        const WIN32_FIND_DATAW& data = folders.FindData();
+        const std::wstring name = data.cFileName;
+        // "*.qmb" also matches longer extensions through their short names.
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name.size() < 4 ||
+            Upper(name.substr(name.size() - 4)) != L".QMB")
+            continue;
+        FoundBackup entry;
+        entry.path = folder + name;
+        BackupList places;
+        entry.usable = ReadBackupFile(entry.path.c_str(), entry.file, entry.error) &&
+                       CheckBackupForSystem(entry.file, app_, places, entry.error);
+        found.push_back(entry);
+    }
+    folders.FindClose();
+    std::sort(found.begin(), found.end(), [](const FoundBackup& a, const FoundBackup& b) {
+        if (a.usable != b.usable)
+            return a.usable;
+        if (a.usable && a.file.stamp != b.file.stamp) {
+            FILETIME ta = {}, tb = {};
+            SystemTimeToFileTime(&a.file.time, &ta);
+            SystemTimeToFileTime(&b.file.time, &tb);
+            const LONG order = CompareFileTime(&ta, &tb);
+            if (order != 0)
+                return order < 0;
+        }
+        return a.path < b.path;
+    });
+    return found;
 }
 
 int BackupTool::Show(const Arguments& arguments)
@@ -437,6 +445,37 @@ int BackupTool::Restore(const Arguments& arguments)
     if (!machineHives.empty())
         output_.ErrorLine(Message(ToolTextId::kNeedsAdministrator, {machineHives}));
     return kToolNotRestored;
+}
+
+int BackupTool::Undo(const Arguments& arguments)
+{
+    Arguments pages;
+    for (const std::wstring& argument : arguments)
+        if (argument != L"--dry-run")
+            pages.push_back(argument);
+    if (pages.empty())
+        return UsageError(Message(ToolTextId::kMissingArgument, {L"undo"}));
+    if (pages.size() > 1)
+        return UsageError(Message(ToolTextId::kExtraArgument, {pages[1]}));
+    int page = 0;
+    if (!ParsePage(pages[0], page))
+        return UsageError(Message(ToolTextId::kBadPage, {pages[0]}));
+    // The newest usable file, the one list shows last for the page.
+    const std::vector<FoundBackup> found = FindBackups(page);
+    const FoundBackup* newest = nullptr;
+    for (const FoundBackup& entry : found)
+        if (entry.usable)
+            newest = &entry;
+    if (!newest) {
+        output_.ErrorLine(Message(ToolTextId::kUndoNone, {BackupPageCode(page)}));
+        return kToolBadFile;
+    }
+    output_.Line(Message(ToolTextId::kUndoFile, {DateTimeText(newest->file.time), newest->path}));
+    Arguments restore = arguments;
+    for (std::wstring& argument : restore)
+        if (argument != L"--dry-run")
+            argument = newest->path;
+    return Restore(restore);
 }
 
 int BackupTool::ExportReg(const Arguments& arguments)

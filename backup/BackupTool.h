@@ -7,6 +7,7 @@
 //   zentrak-backup list [PAGE]
 //   zentrak-backup show FILE
 //   zentrak-backup restore FILE [--dry-run]
+//   zentrak-backup undo PAGE [--dry-run]      restore the page's newest backup
 //   zentrak-backup export-reg FILE OUT.reg
 //   zentrak-backup --help
 //

@@ -27,6 +27,8 @@ const ToolTextRow kTexts[] = {
      "  zentrak-backup restore 檔案 [--dry-run]\n"
      "      將備份檔的值寫回登錄；備份時不存在的值或機碼會被刪除。\n"
      "      寫入前先檢查整個檔案，有誤則不寫入任何值。--dry-run 只列出將做的變更。\n"
+     "  zentrak-backup undo 頁面 [--dry-run]\n"
+     "      還原該頁面最新的備份檔（Zentrak 每次修改設定前都會先備份頁面），即取消上次的修改。\n"
      "  zentrak-backup export-reg 檔案 輸出.reg\n"
      "      將備份檔寫成可用登錄編輯程式匯入的 .reg 檔（regedit /s 輸出.reg）。\n"
      "  zentrak-backup --help\n"
@@ -50,6 +52,8 @@ const ToolTextRow kTexts[] = {
      "  zentrak-backup restore 文件 [--dry-run]\n"
      "      將備份文件的值寫回註冊表；備份時不存在的值或鍵會被刪除。\n"
      "      寫入前先檢查整個文件，有誤則不寫入任何值。--dry-run 只列出將做的更改。\n"
+     "  zentrak-backup undo 頁面 [--dry-run]\n"
+     "      還原該頁面最新的備份文件（Zentrak 每次修改設置前都會先備份頁面），即撤銷上次的修改。\n"
      "  zentrak-backup export-reg 文件 輸出.reg\n"
      "      將備份文件寫成可用註冊表編輯器導入的 .reg 文件（regedit /s 輸出.reg）。\n"
      "  zentrak-backup --help\n"
@@ -84,6 +88,8 @@ const ToolTextRow kTexts[] = {
     {ToolTextId::kListLine, "%1  %2  %3 項  %4", nullptr},
     {ToolTextId::kListBadLine, "%1  無法使用：%2  %3", nullptr},
     {ToolTextId::kListNone, "沒有備份檔。", "沒有備份文件。"},
+    {ToolTextId::kUndoFile, "使用 %1 的備份：%2", nullptr},
+    {ToolTextId::kUndoNone, "頁面 %1 在本系統沒有可用的備份檔。", "頁面 %1 在本系統沒有可用的備份文件。"},
     {ToolTextId::kShowFile, "備份檔：%1", "備份文件：%1"},
     {ToolTextId::kShowPage, "頁面：%1 %2（%3）", nullptr},
     {ToolTextId::kShowSystem, "系統：%1", nullptr},

@@ -52,6 +52,8 @@ enum class ToolTextId {
     kKeyKept,
     kNotTakenSummary,
     kNeedsAdministrator,
+    kUndoFile,
+    kUndoNone,
     kExportWritten,
     kExportFailed,
     kFileUnusable,
