@@ -22,6 +22,8 @@ const int kClientHeight = 480;
 const int kMovedDown = 20;  // below the centre of the screen
 const int kIconLarge = 50000;
 const int kIconSmall = 50001;
+// A list box that keeps the system's own colours; the program creates no control with it.
+const int kSystemColouredListBoxId = 45375;
 
 bool IsGroupBox(int id)
 {
@@ -294,7 +296,7 @@ LRESULT QmThisApp::OnCtlColor(HWND hwnd, UINT message, HDC dc, HWND control)
     const int id = static_cast<int>(GetWindowLongPtrW(control, GWLP_ID));
     if (message == WM_CTLCOLOREDIT && id == kIdEdit)
         return DefWindowProcW(hwnd, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
-    if (message == WM_CTLCOLORLISTBOX && id == 45375)
+    if (message == WM_CTLCOLORLISTBOX && id == kSystemColouredListBoxId)
         return DefWindowProcW(hwnd, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     const bool ownColours = (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) &&
                             (IsGroupBox(id) || (message == WM_CTLCOLORSTATIC && id == kIdThumbnailTrackbar));

@@ -27,15 +27,6 @@
 
 #include <memory>
 
-// What start-up learns about the system.
-struct SystemFacts {
-    int language = -1;        // 950, 936 or -1
-    int osCode = 0;           // 108 Windows XP, 113 Vista, 116 Windows 7
-    int ieMajorVersion = 0;   // 1 to 9, 0 unknown
-    int servicePack = 0;      // 1 to 5, 0 none
-    int homeEdition = -1;     // 1 Home Edition, -1 otherwise
-};
-
 // The log file, in the current folder.
 const wchar_t kLogFile[] = L"Qm.log";
 
@@ -72,9 +63,9 @@ public:
     int GetOsCode() const { return facts_.osCode; }
     int GetIeMajorVersion() const { return facts_.ieMajorVersion; }
     int ServicePack() const { return facts_.servicePack; }
-    int IsXp() const { return facts_.osCode == 108 ? 1 : 0; }
-    int IsVista() const { return facts_.osCode == 113 ? 1 : 0; }
-    int IsWin7() const { return facts_.osCode == 116 ? 1 : 0; }
+    int IsXp() const { return facts_.IsXp() ? 1 : 0; }
+    int IsVista() const { return facts_.IsVista() ? 1 : 0; }
+    int IsWin7() const { return facts_.IsWin7() ? 1 : 0; }
     int IsVariant950() const { return facts_.language == 950 ? 1 : 0; }
     int IsVariant936() const { return facts_.language == 936 ? 1 : 0; }
     // Drive letter, colon and backslash of the Windows folder; found on first use, then kept.
@@ -209,16 +200,20 @@ private:
     bool IsMainThread() const { return GetCurrentThreadId() == mainThreadId_; }
     static DWORD WINAPI ReadWorker(void* parameter);
 
-    // Controls, by identifier (2000 to 2200), each kind in its own table.
+    // Controls, by identifier (2000 to 2200), with the kind of each.
+    enum class ControlKind { None, Button, Combo, ListView, Static, Trackbar, ListBox, Edit };
+    struct OwnedControl {
+        std::unique_ptr<QmWndBase> window;
+        ControlKind kind = ControlKind::None;
+    };
     static const int kFirstId = 2000;
     static const int kIdCount = 201;
-    std::unique_ptr<QmButton> buttons_[kIdCount];
-    std::unique_ptr<QmCombo> combos_[kIdCount];
-    std::unique_ptr<QmListview> listViews_[kIdCount];
-    std::unique_ptr<QmStatic> statics_[kIdCount];
-    std::unique_ptr<QmTrackbar> trackbars_[kIdCount];
-    std::unique_ptr<QmListbox> listBoxes_[kIdCount];
-    std::unique_ptr<QmEdit> edits_[kIdCount];
+    OwnedControl controls_[kIdCount];
+    // A new, not yet created control of `kind` under `id`, replacing what was there.
+    template <class Control>
+    Control* AddControl(int id, ControlKind kind);
+    template <class Control>
+    Control* Owned(int id, ControlKind kind) const;
     QmImageList2 largeImages_;
     QmImageList2 smallImages_;
 

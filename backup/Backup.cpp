@@ -140,7 +140,7 @@ bool BackUpPage(const QmThisApp& app, int page, QmWString* writtenPath)
     const QmWString path = Join(folder, name.CStr());
     QmFile files;
     DWORD written = 0;
-    // A second backup in the same second replaces the first: the file is always complete.
+    // A second backup in the same second replaces the first in place; a failed write can leave it cut short.
     const BOOL ok = files.WriteTextFile(path.CStr(), QmFile::kUtf16LittleEndian, text.CStr(),
                                        static_cast<DWORD>(text.Length()) * sizeof(wchar_t), &written);
     if (ok && writtenPath)
