@@ -194,7 +194,7 @@ bool QmThisApp::CreateListViews()
         list->SetExtendedStyle(0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
         list->SetImageList(largeImages_.Get(), LVSIL_NORMAL);
         list->SetImageList(smallImages_.Get(), LVSIL_SMALL);
-        InsertListColumn(list, TextPair{&kSettingsColumnText, &kSettingsColumnText}, kStartWidth);
+        InsertListColumn(list, TextPair{kSettingsColumnText.text}, kStartWidth);
     }
     return true;
 }
@@ -269,7 +269,7 @@ void QmThisApp::FillProgramList()
         return;
     // The entries read the same in both wordings.
     for (int i = 0; i < kProgramCount; ++i)
-        AddPageListItem(programList, programs[i].text, programs[i].text, static_cast<int>(programs[i].image));
+        AddPageListItem(programList, TextPair{programs[i].text}, static_cast<int>(programs[i].image));
     programList->SetCurSel(0);
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/AppTexts.h"
 #include "app/LayoutMath.h"
+#include "model/PageState.h"
 #include "model/RedrawPause.h"
 #include "model/ShowText.h"
 
@@ -33,9 +34,9 @@ int QmThisApp::AddComboText(QmCombo* combo, const TextPair& text)
     return 1;
 }
 
-int QmThisApp::AddPageListItem(QmCombo* combo, const char* text950, const char* text936, int image)
+int QmThisApp::AddPageListItem(QmCombo* combo, const TextPair& text, int image)
 {
-    QmOwnedWide shown = ShowText(Language(), text950, text936);
+    QmOwnedWide shown = ShowText(Language(), text);
     if (!combo || !shown)
         return 0;
     combo->InsertExItem(combo->GetCount(), shown.Get(), image, image);
@@ -142,12 +143,53 @@ int QmThisApp::LayoutPage()
 int QmThisApp::ReadPage()
 {
     const int page = CurrentPage();
-    int result = -1;
-    if (page >= 0 && page < kTweakPageCount && pages_)
-        result = pages_[page].read(*this);
+    if (page < 0 || page >= kTweakPageCount || !pages_)
+        return -1;
+    PageState state;
+    pages_[page].read(facts_, state);
+    ShowState(state);
     if (IsMainThread())
         OnReadDone(Handle(), static_cast<WPARAM>(readNumber_));
-    return result;
+    return 0;
+}
+
+void QmThisApp::ShowState(const PageState& state)
+{
+    bool redraw[kIdCount] = {};
+    for (const PageState::Entry& entry : state.Entries()) {
+        switch (entry.kind) {
+        case PageState::Kind::Row:
+            if (QmListview* list = ListView(entry.id)) {
+                if (entry.value)
+                    list->CheckItem(entry.row);
+                else
+                    list->UncheckItem(entry.row);
+                redraw[entry.id - kFirstId] = true;
+            }
+            break;
+        case PageState::Kind::Box:
+            if (QmButton* box = Button(entry.id))
+                box->SetCheck(entry.value ? BST_CHECKED : BST_UNCHECKED);
+            break;
+        case PageState::Kind::Selection:
+            if (QmCombo* combo = Combo(entry.id))
+                combo->SetCurSel(entry.value);
+            break;
+        case PageState::Kind::Position:
+            if (QmTrackbar* trackbar = Trackbar(entry.id))
+                trackbar->SetPos(entry.value);
+            break;
+        case PageState::Kind::Text:
+            if (QmStatic* text = Static(entry.id))
+                text->SetText(entry.text.CStr());
+            break;
+        }
+    }
+    // Rows whose check changed are drawn once every check is set.
+    for (int i = 0; i < kIdCount; ++i)
+        if (redraw[i])
+            for (int row = 0; row < ListView(kFirstId + i)->GetItemCount(); ++row)
+                ListView(kFirstId + i)->UpdateItem(row);
 }
 
 void QmThisApp::RecommendPage()

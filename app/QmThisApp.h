@@ -27,6 +27,8 @@
 
 #include <memory>
 
+class PageState;
+
 // The log file, in the current folder.
 const wchar_t kLogFile[] = L"Qm.log";
 
@@ -88,21 +90,12 @@ public:
     // the second converted to Simplified Chinese) and returns 1; with no variant (-1) it
     // changes nothing and returns 0.
     int SetCaption(QmWndBase* control, const TextPair& text);
-    int SetCaption(QmWndBase* control, const TextRecord& text) { return SetCaption(control, TextPair{&text, &text}); }
+    int SetCaption(QmWndBase* control, const TextRecord& text) { return SetCaption(control, TextPair{text.text}); }
     int AddComboText(QmCombo* combo, const TextPair& text);
-    int AddComboText(QmCombo* combo, const TextRecord& text) { return AddComboText(combo, TextPair{&text, &text}); }
-    int AddPageListItem(QmCombo* combo, const char* text950, const char* text936, int image);
-    int AddPageListItem(QmCombo* combo, const TextPair& text, int image)
-    {
-        return AddPageListItem(combo, text.traditional->text, text.simplified->text, image);
-    }
+    int AddPageListItem(QmCombo* combo, const TextPair& text, int image);
     int AddListBoxText(QmListbox* list, const TextPair& text);
     int InsertListColumn(QmListview* list, const TextPair& text, int width);
     int InsertCheckRow(QmListview* list, int index, const TextPair& text, int image);
-    int InsertCheckRow(QmListview* list, int index, const TextRecord& text, int image)
-    {
-        return InsertCheckRow(list, index, TextPair{&text, &text}, image);
-    }
     // The shown text, or an empty text with no variant.
     QmWString BuildText(const TextPair& text) const;
 
@@ -114,6 +107,8 @@ public:
     virtual int ShowPage();
     virtual int LayoutPage();
     virtual int ReadPage();
+    // Sets the controls as a page's read found them.
+    void ShowState(const PageState& state);
     virtual int ApplyPage(HWND hwnd);
     virtual void RecommendPage();
     int LastAppliedPage() const { return lastAppliedPage_; }

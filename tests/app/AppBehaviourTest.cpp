@@ -1,4 +1,5 @@
 #include "app/LayoutMath.h"
+#include "model/PageState.h"
 #include "pages/Pages.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/MessageBoxAnswerer.h"
@@ -24,12 +25,11 @@ int ShowSlowPage(QmThisApp& app)
     app.ListView(kIdListMain)->InsertItem(0, L"slow", 0);
     return 1;
 }
-int ReadSlowPage(QmThisApp& app)
+void ReadSlowPage(const SystemFacts&, PageState& state)
 {
     Sleep(400);
-    app.ListView(kIdListMain)->CheckItem(0);
+    state.SetRow(kIdListMain, 0, true);
     ++g_slowReads;
-    return 0;
 }
 int NoApply(QmThisApp&) { return 0; }
 const PageFunctions kSlowPage = {ShowSlowPage, LayoutDesktopPage, ReadSlowPage, NoApply, nullptr};
