@@ -275,7 +275,8 @@ void QmThisApp::FillProgramList()
 
 void QmThisApp::DestroyControls()
 {
-    WaitForReadWorker();
+    // Results still to come are freed, not posted to a window about to go.
+    reads_->Close();
     for (OwnedControl& control : controls_) {
         control.window.reset();
         control.kind = ControlKind::None;

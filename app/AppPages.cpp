@@ -87,7 +87,6 @@ int QmThisApp::SelectPage(int page)
     QmCombo* pageList = Combo(kIdPageList);
     if (!pageList || pageList->GetCurSel() == page)
         return 0;
-    WaitForReadWorker();
     pageList->SetCurSel(page);
     const int lockedWhileShowing[] = {kIdProgramList, kIdUpdateButton, kIdApplyButton, kIdRecommendButton};
     for (int id : lockedWhileShowing)
@@ -118,7 +117,6 @@ int QmThisApp::ShowPage()
     const int page = CurrentPage();
     if (page < 0 || page >= kPageCount)
         return -1;
-    WaitForReadWorker();
     if (page == kPageAbout)
         return ShowAboutPage();
     return pages_ ? pages_[page].show(*this) : -1;
@@ -143,14 +141,27 @@ int QmThisApp::LayoutPage()
 int QmThisApp::ReadPage()
 {
     const int page = CurrentPage();
-    if (page < 0 || page >= kTweakPageCount || !pages_)
-        return -1;
-    PageState state;
-    pages_[page].read(facts_, state);
-    ShowState(state);
-    if (IsMainThread())
-        OnReadDone(Handle(), static_cast<WPARAM>(readNumber_));
-    return 0;
+    const bool tweakPage = page >= 0 && page < kTweakPageCount && pages_;
+    FinishRead(ReadIntoResult(tweakPage ? pages_[page].read : nullptr, facts_, ++readNumber_));
+    return tweakPage ? 0 : -1;
+}
+
+void QmThisApp::SettleRead()
+{
+    if (shownReadNumber_ != readNumber_)
+        ReadPage();
+}
+
+void QmThisApp::FinishRead(std::unique_ptr<ReadResult> result)
+{
+    // A later read (a page switch, an apply) has started since: this one is stale.
+    if (!result || result->number != readNumber_)
+        return;
+    shownReadNumber_ = result->number;
+    ShowState(result->state);
+    if (QmCombo* pageList = Combo(kIdPageList))
+        pageList->Enable(true);
+    SetFocus();
 }
 
 void QmThisApp::ShowState(const PageState& state)
@@ -198,7 +209,7 @@ void QmThisApp::RecommendPage()
     const int page = CurrentPage();
     if (page < 0 || page >= kTweakPageCount || !pages_ || !pages_[page].recommend)
         return;
-    WaitForReadWorker();
+    SettleRead();
     pages_[page].recommend(*this);
 }
 
@@ -240,9 +251,7 @@ int QmThisApp::ShowAboutPage()
     QmStatic* prompt = Static(kIdStaticAboutPrompt);
     if (!pageList || !prompt)
         return 0;
-    pageList->Enable(false);
     SetCaption(prompt, kAboutPromptText);
-    pageList->Enable(true);
     return 1;
 }
 

@@ -50,13 +50,14 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return app->HandleMessage(hwnd, message, wParam, lParam);
 }
 
-QmThisApp::QmThisApp() : mainThreadId_(GetCurrentThreadId()) {}
+QmThisApp::QmThisApp() : reads_(ReadMailbox::Create()) {}
 
 QmThisApp::~QmThisApp()
 {
     DestroyControls();
     // The window procedure reaches this object: the window goes first.
     Destroy();
+    reads_->Release();
 }
 
 BOOL QmThisApp::Init(HINSTANCE instance)
@@ -88,7 +89,6 @@ HWND QmThisApp::CreateMainWindow(HWND parent, int width, int height)
     AdjustWindowRectEx(&outer, Style(), FALSE, ExStyle());
     SetPosition(0, 0);
     SetSize(outer.right - outer.left, outer.bottom - outer.top);
-    mainThreadId_ = GetCurrentThreadId();
     if (!Create(parent)) {
         Reset();
         return nullptr;
@@ -225,7 +225,7 @@ LRESULT QmThisApp::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_LBUTTONDOWN:
         return OnLButtonDown(hwnd);
     case kReadDoneMessage:
-        return OnReadDone(hwnd, wParam);
+        return OnReadDone(hwnd, reinterpret_cast<ReadResult*>(lParam));
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }

@@ -7,6 +7,7 @@
 
 #include "app/ControlIds.h"
 #include "app/PageFunctions.h"
+#include "app/ReadWorker.h"
 #include "app/StartupChecks.h"
 #include "model/TextRecord.h"
 #include "platform/QmLog.h"
@@ -27,13 +28,8 @@
 
 #include <memory>
 
-class PageState;
-
 // The log file, in the current folder.
 const wchar_t kLogFile[] = L"Qm.log";
-
-// Posted by the read worker when a page read has finished (wParam: the read's number).
-const UINT kReadDoneMessage = WM_USER + 1;
 
 class QmThisApp : public QmWndBase {
 public:
@@ -106,9 +102,8 @@ public:
     void ShowAndLayOutPage();
     virtual int ShowPage();
     virtual int LayoutPage();
+    // Reads the current page on this thread and shows it, as a worker's result is shown.
     virtual int ReadPage();
-    // Sets the controls as a page's read found them.
-    void ShowState(const PageState& state);
     virtual int ApplyPage(HWND hwnd);
     virtual void RecommendPage();
     int LastAppliedPage() const { return lastAppliedPage_; }
@@ -121,12 +116,13 @@ public:
     virtual LRESULT OnKeyDown(HWND hwnd, UINT virtualKey);
     virtual void ShowDoneMark();
     virtual void HideDoneMark();
-    // Starts a thread that reads the current page into its controls. Returns false: the
-    // program keeps no handle to wait on beyond its own serialisation (below).
+    // Disables the page list and starts a thread that reads the current page into a result
+    // and posts it to this window, which shows it unless a newer read has started meanwhile
+    // (OnReadDone). False when no thread could be started: the page list is enabled again
+    // and the page keeps what it shows.
     virtual bool StartReadWorker(HWND hwnd);
-    // Waits, handling the messages the worker sends, until a running read has finished, so a
-    // late read can never change the controls of a page shown after it started.
-    void WaitForReadWorker();
+    // Reads started whose results have not reached the window yet.
+    bool ReadsPending() const { return reads_->Pending(); }
     virtual void RestartPrompt(HWND hwnd);
     virtual void DestroyControls();
 
@@ -169,7 +165,8 @@ protected:
     virtual LRESULT OnHScroll(HWND hwnd, HWND control, int code, int position);
     virtual LRESULT OnLButtonDown(HWND hwnd);
     virtual LRESULT OnCtlColor(HWND hwnd, UINT message, HDC dc, HWND control);
-    virtual LRESULT OnReadDone(HWND hwnd, WPARAM readNumber);
+    // A worker's result: shown when it is the newest read's, else dropped.
+    virtual LRESULT OnReadDone(HWND hwnd, ReadResult* result);
 
 private:
     bool CreateControls();
@@ -192,8 +189,13 @@ private:
     void ApplyLogonNumLock();
     void OnPageListChosen(HWND hwnd);
     void OnProgramChosen(HWND hwnd);
-    bool IsMainThread() const { return GetCurrentThreadId() == mainThreadId_; }
-    static DWORD WINAPI ReadWorker(void* parameter);
+    // The one place a read ends: the controls show its result (a stale one changes nothing),
+    // then the page list is enabled and the window takes the focus.
+    void FinishRead(std::unique_ptr<ReadResult> result);
+    void ShowState(const PageState& state);
+    // A read of the page shown whose result has not come yet is made again on this thread, so
+    // the controls hold what the registry holds before they are written or changed.
+    void SettleRead();
 
     // Controls, by identifier (2000 to 2200), with the kind of each.
     enum class ControlKind { None, Button, Combo, ListView, Static, Trackbar, ListBox, Edit };
@@ -230,12 +232,10 @@ private:
     QmWString windowsDriveRoot_;
     QmLog log_;
 
-    // The read worker: one at a time; each read has a number so that a finished read's
-    // notice is only honoured for the read it belongs to.
-    HANDLE workerThread_ = nullptr;
-    DWORD workerThreadId_ = 0;
-    LONG readNumber_ = 0;
-    DWORD mainThreadId_ = 0;
+    // Reads are numbered as they start; only the newest one's result is shown.
+    ReadMailbox* reads_;
+    int readNumber_ = 0;
+    int shownReadNumber_ = 0;
 };
 
 // The one application object of the process; the window procedure and the read worker reach

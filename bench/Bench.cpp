@@ -114,10 +114,8 @@ public:
     {
         const double start = Now();
         App().SelectPage(page);
-        App().WaitForReadWorker();
-        const double elapsed = Now() - start;
-        Pump();
-        return elapsed;
+        WaitForReads();
+        return Now() - start;
     }
     double TimeApply()
     {
