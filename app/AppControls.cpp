@@ -3,6 +3,7 @@
 #include "app/QmThisApp.h"
 
 #include "app/AppTexts.h"
+#include "app/PageLayout.h"
 #include "app/PictureList.h"
 #include "app/ProgramList.h"
 #include "model/ShellTexts.h"
@@ -34,7 +35,6 @@ const int kStartHeight = 24;
 const DWORD kPictureComboStyle = WS_VISIBLE | WS_BORDER | CBS_DROPDOWNLIST;
 const int kPictureComboDropHeight = 350;
 const DWORD kPlainComboStyle = QmCombo::kDefaultStyle | WS_VSCROLL | CBS_HASSTRINGS;
-const int kPlainComboDropHeight = 100;
 
 const int kLargePictureSize = 32;
 const int kSmallPictureSize = 16;
@@ -89,6 +89,17 @@ QmWndBase* QmThisApp::Control(int id) const
     return index >= 0 && index < kIdCount ? controls_[index].window.get() : nullptr;
 }
 
+const void* QmThisApp::ComboContent(int id) const
+{
+    return Combo(id) ? controls_[id - kFirstId].content : nullptr;
+}
+
+void QmThisApp::SetComboContent(int id, const void* content)
+{
+    if (Combo(id))
+        controls_[id - kFirstId].content = content;
+}
+
 QmButton* QmThisApp::Button(int id) const { return Owned<QmButton>(id, ControlKind::Button); }
 QmCombo* QmThisApp::Combo(int id) const { return Owned<QmCombo>(id, ControlKind::Combo); }
 QmListview* QmThisApp::ListView(int id) const { return Owned<QmListview>(id, ControlKind::ListView); }
@@ -138,7 +149,7 @@ bool QmThisApp::CreateCombos()
     FillProgramList();
     for (int id : kPlainComboIds) {
         QmCombo* combo = AddControl<QmCombo>(id, ControlKind::Combo);
-        if (!combo->CreateComboBox(Handle(), id, kStartX, kStartY, kStartWidth, kPlainComboDropHeight,
+        if (!combo->CreateComboBox(Handle(), id, kStartX, kStartY, kStartWidth, kChoiceDropHeight,
                                    kPlainComboStyle)) {
             ReportCreateError(L"new Combo Error code: %u\n");
             return false;
@@ -280,6 +291,7 @@ void QmThisApp::DestroyControls()
     for (OwnedControl& control : controls_) {
         control.window.reset();
         control.kind = ControlKind::None;
+        control.content = nullptr;
     }
     // The lists go after the controls that show them.
     largeImages_.Destroy();

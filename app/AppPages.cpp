@@ -8,6 +8,8 @@
 #include "model/RedrawPause.h"
 #include "model/ShowText.h"
 
+#include <cwchar>
+
 namespace {
 
 // Buttons of the about page, top to bottom.
@@ -21,7 +23,10 @@ int QmThisApp::SetCaption(QmWndBase* control, const TextPair& text)
     QmOwnedWide shown = ShowText(Language(), text);
     if (!control || !shown)
         return 0;
-    control->SetText(shown.Get());
+    // Pages share check boxes and group boxes, often with the same caption; setting it again
+    // would only repaint it.
+    if (wcscmp(control->GetText().CStr(), shown.Get()) != 0)
+        control->SetText(shown.Get());
     return 1;
 }
 
@@ -88,17 +93,22 @@ int QmThisApp::SelectPage(int page)
     if (!pageList || pageList->GetCurSel() == page)
         return 0;
     pageList->SetCurSel(page);
-    const int lockedWhileShowing[] = {kIdProgramList, kIdUpdateButton, kIdApplyButton, kIdRecommendButton};
-    for (int id : lockedWhileShowing)
-        if (QmWndBase* control = Control(id))
-            control->Enable(false);
-    lastAppliedPage_ = -1;
-    ShowAndLayOutPage();
-    StartReadWorker(Handle());
-    // The read may still be running; these do not touch the page's controls.
-    for (int id : lockedWhileShowing)
-        if (QmWndBase* control = Control(id))
-            control->Enable(true);
+    {
+        // Drawing is held until the page is put together, so no control is painted twice on
+        // the way: a button repaints itself at once when it is disabled or enabled.
+        WindowRedrawPause pause(*this);
+        const int lockedWhileShowing[] = {kIdProgramList, kIdUpdateButton, kIdApplyButton, kIdRecommendButton};
+        for (int id : lockedWhileShowing)
+            if (QmWndBase* control = Control(id))
+                control->Enable(false);
+        lastAppliedPage_ = -1;
+        ShowAndLayOutPage();
+        StartReadWorker(Handle());
+        // The read may still be running; these do not touch the page's controls.
+        for (int id : lockedWhileShowing)
+            if (QmWndBase* control = Control(id))
+                control->Enable(true);
+    }
     pageList->KillFocus();
     Invalidate(true);
     SetFocus();
@@ -127,13 +137,17 @@ int QmThisApp::LayoutPage()
     const int page = CurrentPage();
     if (page < 0 || page >= kPageCount)
         return -1;
-    ParkAllControls();
+    // The page's controls go to their places first, and only the others are parked: a control
+    // two pages share, or that stays where it is, is not moved away and back.
+    for (bool& placed : placed_)
+        placed = false;
     LayoutTopRow(clientWidth_, clientHeight_);
     int result = -1;
     if (page == kPageAbout)
         result = LayoutAboutPage(clientWidth_, clientHeight_);
     else if (pages_)
         result = pages_[page].layout(*this, clientWidth_, clientHeight_);
+    ParkOtherControls();
     ShowAllControls();
     return result;
 }
@@ -213,13 +227,33 @@ void QmThisApp::RecommendPage()
     pages_[page].recommend(*this);
 }
 
-void QmThisApp::ParkAllControls()
+bool QmThisApp::PlaceControl(int id, int x, int y, int width, int height)
+{
+    QmWndBase* control = Control(id);
+    if (!control)
+        return false;
+    placed_[id - kFirstId] = true;
+    const POINT at = control->GetPositionInParent();
+    const SIZE size = control->GetSize();
+    if (Combo(id)) {
+        // A combo box keeps the drop height it was made with, the same on every page: only its
+        // width changes. Sizing one makes Wine lay its list out again, at many times the cost
+        // of a move, and more so when the height given is not the closed height.
+        if (size.cx != width)
+            return control->SetWindowPos(nullptr, x, y, width, size.cy, SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
+    } else if (size.cx != width || size.cy != height) {
+        return control->Move(x, y, width, height) != FALSE;
+    }
+    return (at.x == x && at.y == y) || control->MoveTo(x, y);
+}
+
+void QmThisApp::ParkOtherControls()
 {
     // The shared top row is on every page; a control parked already stays where it is.
     for (int id = kFirstId; id < kFirstId + kIdCount; ++id) {
         QmWndBase* control = Control(id);
-        if (control && id != kIdPageList && id != kIdProgramList && id != kIdUpdateButton &&
-            control->GetPositionInParent().x != kParkedX)
+        if (control && !placed_[id - kFirstId] && id != kIdPageList && id != kIdProgramList &&
+            id != kIdUpdateButton && control->GetPositionInParent().x != kParkedX)
             control->MoveTo(kParkedX, 0);
     }
 }
@@ -259,10 +293,8 @@ int QmThisApp::LayoutAboutPage(int width, int height)
 {
     int y = 50;
     for (int id : kAboutButtons) {
-        QmWndBase* button = Button(id);
-        if (!button)
+        if (!Button(id) || !PlaceControl(id, 8, y, width / 4, height / 10))
             return -1;
-        button->Move(8, y, width / 4, height / 10);
         y += height / 10 + 4;
     }
     return 0;

@@ -108,6 +108,15 @@ public:
     virtual void RecommendPage();
     int LastAppliedPage() const { return lastAppliedPage_; }
     int SettingsChanged() const { return settingsChanged_; }
+    // For the page layouts: moves control `id` to the box given unless it stands there
+    // already, and keeps it from being parked by the layout pass running. A combo box keeps
+    // the drop height it was made with (every page gives the same). False when the control
+    // does not exist.
+    bool PlaceControl(int id, int x, int y, int width, int height);
+    // What a check box's combo box was last filled with (a page's choice list), so that a page
+    // showing the same choices again need not fill it again; null: not known.
+    const void* ComboContent(int id) const;
+    void SetComboContent(int id, const void* content);
     int ClientWidth() const { return clientWidth_; }
     int ClientHeight() const { return clientHeight_; }
 
@@ -180,7 +189,8 @@ private:
     void FillPageList();
     void FillProgramList();
     void DeleteOldLog();
-    void ParkAllControls();
+    // Every control but the top row that the layout pass did not place.
+    void ParkOtherControls();
     void LayoutTopRow(int width, int height);
     void ShowAllControls();
     int ShowAboutPage();
@@ -202,6 +212,7 @@ private:
     struct OwnedControl {
         std::unique_ptr<QmWndBase> window;
         ControlKind kind = ControlKind::None;
+        const void* content = nullptr;  // a combo box's choices
     };
     static const int kFirstId = 2000;
     static const int kIdCount = 201;
@@ -227,6 +238,7 @@ private:
     int applyPending_ = 1;  // cleared before every page apply; nothing reads it
     int clientWidth_ = 0;
     int clientHeight_ = 0;
+    bool placed_[kIdCount] = {};  // by the layout pass running
     int topRowWidth_ = -1;  // the client size the top row was last placed for
     int topRowHeight_ = -1;
     QmWString windowsDriveRoot_;

@@ -1,7 +1,5 @@
 #include "model/ChoiceLists.h"
 
-#include "ui/QmCombo.h"
-
 #include <cstdio>
 
 namespace {
@@ -132,15 +130,4 @@ bool ChoiceText(const ChoiceList& list, int position, TextRecord& traditional, T
     FormatChoice(*run, n, run->before.traditional, traditional);
     FormatChoice(*run, n, run->before.Simplified(), simplified);
     return true;
-}
-
-void PlaceChoiceCombo(QmCombo& combo, int x, int y, int width)
-{
-    // Every page gives these combo boxes the same drop height, so the width alone tells a
-    // box that needs sizing.
-    const int dropHeight = 100;
-    if (combo.GetSize().cx == width)
-        combo.MoveTo(x, y);
-    else
-        combo.Move(x, y, width, dropHeight);
 }

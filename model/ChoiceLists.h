@@ -10,8 +10,6 @@
 
 #include <cstdint>
 
-class QmCombo;
-
 // How a run turns its counter n into the registry number.
 enum class ChoiceNumber : uint8_t {
     Counter,         // n itself
@@ -95,8 +93,3 @@ void ForEachChoice(const ChoiceList& list, Visit&& visit)
         if (ChoiceText(list, position, traditional, simplified) && ChoiceValue(list, position, number))
             visit(TextPair{traditional.text, simplified.text}, number);
 }
-
-// Places a check box's combo box with the drop height every page gives it (100). Setting a
-// combo box's size makes Wine lay its list out again, which costs many times a plain move: a
-// box that has the width already only moves, keeping its drop height.
-void PlaceChoiceCombo(QmCombo& combo, int x, int y, int width);

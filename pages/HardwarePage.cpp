@@ -169,7 +169,7 @@ int LayoutHardwarePage(QmThisApp& app, int width, int height)
     Box group = PlaceListGroup(app, kIdGroupMain, kIdListMain, 4, kPageTop, left, height - 52 - kPairRowsHeight);
     if (app.ListView(kIdListMain)->GetRowHeight() > 0) {
         group.height += kPairRowsHeight;
-        app.Button(kIdGroupMain)->Move(group.x, group.y, group.width, group.height);
+        Place(app, kIdGroupMain, group.x, group.y, group.width, group.height);
     }
     const Box list = ListInGroup(group);
     int y = list.y + list.height - kPairRowsHeight + 4;
@@ -177,7 +177,7 @@ int LayoutHardwarePage(QmThisApp& app, int width, int height)
         Place(app, pair.boxId, list.x, y, list.width / 2 + 10, kPairRowHeight);
         // Right-aligned with the list: x = left width - 54 - list width / 4.
         const int comboWidth = list.width / 4 + 50;
-        PlaceChoiceCombo(*app.Combo(pair.comboId), list.x + list.width - comboWidth, y, comboWidth);
+        Place(app, pair.comboId, list.x + list.width - comboWidth, y, comboWidth, kChoiceDropHeight);
         y += kPairRowStep;
     }
     PlaceListGroup(app, kIdGroupRight, kIdListRight, RightColumnX(width), kPageTop, RightColumnWidth(width),

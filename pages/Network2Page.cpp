@@ -184,7 +184,7 @@ int LayoutNetwork2Page(QmThisApp& app, int width, int height)
         const Box& column = columns[i < kLeftColumnRows ? 0 : 1];
         const int y = rowTop + (i < kLeftColumnRows ? i : i - kLeftColumnRows) * 24;
         Place(app, kPairs[i].boxId, column.x, y, checkWidth, 20);
-        PlaceChoiceCombo(*app.Combo(kPairs[i].comboId), column.x + checkWidth, y, column.width - checkWidth);
+        Place(app, kPairs[i].comboId, column.x + checkWidth, y, column.width - checkWidth, kChoiceDropHeight);
     }
     PlaceApplyButtons(app, width, height);
     return 0;

@@ -57,12 +57,16 @@ void ShowChoices(QmThisApp& app, ChoiceTable choices)
             continue;
         QmButton* box = app.Button(row.boxId);
         QmCombo* combo = app.Combo(row.comboId);
-        RedrawPause pause(*combo);
         box->SetUnchecked();
         combo->SetCurSel(-1);
-        combo->ResetContent();
         app.SetCaption(box, row.caption);
+        // A combo box that holds these choices already is not filled again.
+        if (app.ComboContent(row.comboId) == row.choices.runs)
+            continue;
+        RedrawPause pause(*combo);
+        combo->ResetContent();
         ForEachChoice(row.choices, [&app, combo](const TextPair& text, uint32_t) { app.AddComboText(combo, text); });
+        app.SetComboContent(row.comboId, row.choices.runs);
     }
 }
 

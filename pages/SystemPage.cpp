@@ -142,7 +142,6 @@ const int kThumbnailMax = 256;
 
 const int kRowHeight = 20;
 const int kRowStep = 24;
-const int kComboDropHeight = 100;
 const int kThumbnailRows = 48;  // the check box and the track bar under the appearance list
 
 bool HasControls(const QmThisApp& app)
@@ -208,7 +207,7 @@ int LayoutSystemPage(QmThisApp& app, int width, int height)
         const bool last = &choice == &kChoices[CountOf(kChoices) - 1];
         const int comboX = left - 4 - listWidth / 4 - (last ? 25 : 0);
         Place(app, choice.boxId, 6, y, left / 2 + 48 - (last ? 24 : 0), kRowHeight);
-        Place(app, choice.comboId, comboX, y, listWidth / 4 + 8 + (last ? 25 : 0), kComboDropHeight);
+        Place(app, choice.comboId, comboX, y, listWidth / 4 + 8 + (last ? 25 : 0), kChoiceDropHeight);
         y += kRowStep;
     }
 
