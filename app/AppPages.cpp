@@ -193,8 +193,11 @@ void QmThisApp::ShowState(const PageState& state)
             }
             break;
         case PageState::Kind::Box:
+            // Checking an auto radio button makes Wine walk every control of the window to clear
+            // the others, some 7 ms, also when it is checked already.
             if (QmButton* box = Button(entry.id))
-                box->SetCheck(entry.value ? BST_CHECKED : BST_UNCHECKED);
+                if (box->GetCheck() != (entry.value ? BST_CHECKED : BST_UNCHECKED))
+                    box->SetCheck(entry.value ? BST_CHECKED : BST_UNCHECKED);
             break;
         case PageState::Kind::Selection:
             if (QmCombo* combo = Combo(entry.id))

@@ -162,9 +162,9 @@ const ChoiceRow kChoices[] = {
 };
 const int kDelayBox = 2048;
 
-// Icon size: two radio buttons, both cleared until the page has been read. (Checking a third,
-// never placed, would clear them too, but checking an auto radio button makes Wine look at
-// every control of the window, some 7 ms each time.)
+// Icon size: two radio buttons. Show leaves them as they are and the read sets them: checking
+// an auto radio button makes Wine look at every control of the window to clear the others,
+// some 7 ms each time, so a page shown again with the same icon size checks none.
 const int kSmallIcons = 2056;
 const int kLargeIcons = 2057;
 const TextPair kIconSizeTitle = {"開始功能表圖示大小", "開始菜單圖示大小"};
@@ -189,8 +189,6 @@ int ShowStartMenuPage(QmThisApp& app)
     ShowRows(app, kLists);
     ShowChoices(app, kChoices);
     app.SetCaption(app.Button(kIdGroupRight), kIconSizeTitle);
-    app.Button(kSmallIcons)->SetUnchecked();
-    app.Button(kLargeIcons)->SetUnchecked();
     app.SetCaption(app.Button(kSmallIcons), kSmallIconsText);
     app.SetCaption(app.Button(kLargeIcons), kLargeIconsText);
     return 1;
