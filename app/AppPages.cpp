@@ -92,11 +92,11 @@ int QmThisApp::SelectPage(int page)
     QmCombo* pageList = Combo(kIdPageList);
     if (!pageList || pageList->GetCurSel() == page)
         return 0;
-    pageList->SetCurSel(page);
     {
         // Drawing is held until the page is put together, so no control is painted twice on
         // the way: a button repaints itself at once when it is disabled or enabled.
         WindowRedrawPause pause(*this);
+        pageList->SetCurSel(page);
         const int lockedWhileShowing[] = {kIdProgramList, kIdUpdateButton, kIdApplyButton, kIdRecommendButton};
         for (int id : lockedWhileShowing)
             if (QmWndBase* control = Control(id))
