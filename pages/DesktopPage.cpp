@@ -46,26 +46,24 @@ const StringToggle kNumLockVista7[] = {
     {0, "登入畫面開啟鍵盤的 Num Lock 鍵", REG_SZ, kRootUsers, L".DEFAULT\\Control Panel\\Keyboard", L"InitialKeyboardIndicators", "0", "2147483648"},
 };
 
-const WhenCleared kDelete = WhenCleared::Delete;
-
 // text  picture  kind  values (written in order, with what clearing does)  [shown on  recommended]
 const CheckRow kDesktopRows[] = {
-    {{"保持上次的桌面設置"}, 39, RowKind::Values, {Dw(kDesktopToggles[0])}, ShownOn::All, Recommend::Check},
-    {{"桌面顯示系統版本"}, 39, RowKind::Values, {Dw(kDesktopToggles[1])}},
+    {{"保持上次的桌面設置"}, 39, kPlain, {Dw(kDesktopToggles[0])}, kAll, kCheck},
+    {{"桌面顯示系統版本"}, 39, kPlain, {Dw(kDesktopToggles[1])}},
     {{"禁止更改桌面背景"}, 41, RowKind::PolicyPair, {Dw(kWallpaperMachine[0]), Dw(kWallpaperUser[0])}},
 };
 const CheckRow kTaskbarRows[] = {
-    {{"鎖定工作列"}, 22, RowKind::Values, {Dw(kTaskbarToggles[0])}},
-    {{"類似工具列按鈕分組"}, 22, RowKind::Values, {Dw(kTaskbarToggles[1])}},
-    {{"不顯示時鐘"}, 41, RowKind::PolicyPair, {Dw(kClockMachine[0]), Dw(kClockUser[0], kDelete)}, ShownOn::Xp},
+    {{"鎖定工作列"}, 22, kPlain, {Dw(kTaskbarToggles[0])}},
+    {{"類似工具列按鈕分組"}, 22, kPlain, {Dw(kTaskbarToggles[1])}},
+    {{"不顯示時鐘"}, 41, RowKind::PolicyPair, {Dw(kClockMachine[0]), Dw(kClockUser[0], kDelete)}, kXp},
 };
 // The Num Lock row is one row whose on text depends on the Windows version.
 const CheckRow kLogonRows[] = {
-    {{"登入時顯示電腦系統管理員帳戶"}, 56, RowKind::Values, {Dw(kAdministratorAtLogon[0], kDelete)}},
-    {{"啟動時執行重新整理磁碟"}, 56, RowKind::Values, {Sz(kLogonStrings[0])}, ShownOn::All, Recommend::Check},
-    {{"登入畫面禁止執行螢幕保護程式"}, 56, RowKind::Values, {Sz(kLogonStrings[1])}},
-    {{"登入畫面開啟鍵盤的 Num Lock 鍵"}, 56, RowKind::Values, {Sz(kNumLockXp[0])}, ShownOn::Xp},
-    {{"登入畫面開啟鍵盤的 Num Lock 鍵"}, 56, RowKind::Values, {Sz(kNumLockVista7[0])}, ShownOn::Vista7},
+    {{"登入時顯示電腦系統管理員帳戶"}, 56, kPlain, {Dw(kAdministratorAtLogon[0], kDelete)}},
+    {{"啟動時執行重新整理磁碟"}, 56, kPlain, {Sz(kLogonStrings[0])}, kAll, kCheck},
+    {{"登入畫面禁止執行螢幕保護程式"}, 56, kPlain, {Sz(kLogonStrings[1])}},
+    {{"登入畫面開啟鍵盤的 Num Lock 鍵"}, 56, kPlain, {Sz(kNumLockXp[0])}, kXp},
+    {{"登入畫面開啟鍵盤的 Num Lock 鍵"}, 56, kPlain, {Sz(kNumLockVista7[0])}, kVista7},
 };
 const CheckRow& kNumLockRowXp = kLogonRows[3];
 const CheckRow& kNumLockRowVista7 = kLogonRows[4];

@@ -59,10 +59,10 @@ const ChoiceRun kSecondLevelCacheSizes[] = {
 
 // check  combo  caption  choices  place  when cleared (WriteOff writes 0)
 const ChoiceRow kPairs[] = {
-    {2041, 2008, {"光碟機讀取資料速度"}, ListOf(kDriveSpeeds), {PlaceOf(kPairValues[0])}, WhenCleared::Delete},
-    {2042, 2009, {"光碟機記憶體緩衝大小"}, ListOf(kDriveCacheSizes), {PlaceOf(kPairValues[1])}, WhenCleared::Delete},
-    {2043, 2200, {"硬碟緩衝大小"}, ListOf(kDiskCacheSizes), {PlaceOf(kPairValues[2])}, WhenCleared::Delete},
-    {2044, 2014, {"CPU 二級快取緩衝"}, ListOf(kSecondLevelCacheSizes), {PlaceOf(kPairValues[3])}, WhenCleared::WriteOff},
+    {2041, 2008, {"光碟機讀取資料速度"}, ListOf(kDriveSpeeds), {PlaceOf(kPairValues[0])}, kDelete},
+    {2042, 2009, {"光碟機記憶體緩衝大小"}, ListOf(kDriveCacheSizes), {PlaceOf(kPairValues[1])}, kDelete},
+    {2043, 2200, {"硬碟緩衝大小"}, ListOf(kDiskCacheSizes), {PlaceOf(kPairValues[2])}, kDelete},
+    {2044, 2014, {"CPU 二級快取緩衝"}, ListOf(kSecondLevelCacheSizes), {PlaceOf(kPairValues[3])}, kOff},
 };
 const int kPairRowHeight = 20;
 const int kPairRowStep = 24;  // each row 4 pixels below the check box above
@@ -110,18 +110,12 @@ const ShellEntry kShellEntries[] = {
 
 // --- Rows ----------------------------------------------------------------------------------
 
-const WhenCleared kDelete = WhenCleared::Delete;
-const RowKind kPlain = RowKind::Values;
-const ShownOn kAll = ShownOn::All;
-const Recommend kNone = Recommend::None;
-const Recommend kCheck = Recommend::Check;
-
 // text (950, 936 where it differs)  picture  kind  values (with what clearing does)  [shown on  recommended  shell entry]
 const CheckRow kHardwareRows[] = {
     {{"更順暢播放 DVD"}, 5, kPlain, {Dw(kDvdPrefetchTail[0], kDelete)}, kAll, kCheck},
     {{"關機後關閉電源"}, 5, kPlain, {Sz(kPowerAndDvdTexts[0])}, kAll, kCheck},
     {{"讓 Windows Media Player 可播放 DVD"}, 5, kPlain, {Sz(kPowerAndDvdTexts[1])}, kAll, kCheck},
-    {{"不將資料從電腦寫入 USB 儲存裝置"}, 5, kPlain, {Dw(kUsbWriteProtect[0], kDelete)}, ShownOn::XpSp2AndLater, Recommend::Clear},
+    {{"不將資料從電腦寫入 USB 儲存裝置"}, 5, kPlain, {Dw(kUsbWriteProtect[0], kDelete)}, ShownOn::XpSp2AndLater, kClear},
 };
 const CheckRow kMouseRows[] = {
     {{"使用瀏覽器時,滑鼠右鍵沒有內容功能表", "使用瀏覽器時,滑鼠右鍵沒有內容菜單"}, 49, kPlain,

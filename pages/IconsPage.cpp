@@ -99,14 +99,14 @@ const CheckRow kNamespaceRows[] = {
     {{"顯示「資料夾選項」圖示"}, 42, RowKind::Key, {}, kOurs},
     {{"顯示「開始功能表資料夾」圖示", "顯示「開始菜單資料夾」圖示"}, 1, RowKind::Key, {}, kOurs},
     {{"顯示「系統管理工具資料夾」圖示"}, 19, RowKind::Key, {}, kOurs},
-    {{"顯示「程式集資料夾」圖示"}, 10, RowKind::Key, {}, ShownOn::Xp},
+    {{"顯示「程式集資料夾」圖示"}, 10, RowKind::Key, {}, kXp},
     {{"顯示「電子郵件」圖示"}, 1, RowKind::Key, {}, kOurs},
     {{"顯示「字型資料夾」圖示"}, 21, RowKind::Key, {}, kOurs},
-    {{"顯示「排定的工作」圖示"}, 1, RowKind::Key, {}, ShownOn::Xp},
+    {{"顯示「排定的工作」圖示"}, 1, RowKind::Key, {}, kXp},
     {{"顯示「說明及支援」圖示"}, 13, RowKind::Key, {}, kOurs},
     {{"顯示「印表機和傳真」圖示"}, 20, RowKind::Key, {}, kOurs},
     {{"顯示「離線檔案資料夾」圖示"}, 36, RowKind::Key, {}, kOurs},
-    {{"顯示「掃描器與數位相機」圖示"}, 66, RowKind::Key, {}, ShownOn::Xp},
+    {{"顯示「掃描器與數位相機」圖示"}, 66, RowKind::Key, {}, kXp},
     {{"顯示「工作列和開始功能表」圖示", "顯示「工作列和開始菜單」圖示"}, 22, RowKind::Key, {}, kOurs},
 };
 static_assert(CountOf(kNamespaceRows) == CountOf(kDesktopNamespace), "a record for every row");
@@ -119,11 +119,11 @@ const TextPair kStartMenuFolderXpDesktop = {"顯示「開始功表資料夾」�
 // both values instead of writing its off value.
 // text  picture  kind  values  shown on
 const CheckRow kDesktopIconRows[] = {
-    {{"顯示「我的電腦」圖示"}, 8, RowKind::Values, {Dw(kMyComputerIcon[0]), Dw(kMyComputerIcon[1])}, kOurs},
-    {{"顯示「我的文件」圖示"}, 50, RowKind::Values, {Dw(kMyDocumentsIcon[0]), Dw(kMyDocumentsIcon[1])}, ShownOn::Xp},
-    {{"顯示「網上的芳鄰」圖示"}, 9, RowKind::Values, {Dw(kNetworkPlacesIcon[0]), Dw(kNetworkPlacesIcon[1])}, ShownOn::Xp},
-    {{"顯示「IE」圖示"}, 72, RowKind::Values,
-     {Dw(kInternetExplorerIcon[0], WhenCleared::Delete), Dw(kInternetExplorerIcon[1], WhenCleared::Delete)},
+    {{"顯示「我的電腦」圖示"}, 8, kPlain, {Dw(kMyComputerIcon[0]), Dw(kMyComputerIcon[1])}, kOurs},
+    {{"顯示「我的文件」圖示"}, 50, kPlain, {Dw(kMyDocumentsIcon[0]), Dw(kMyDocumentsIcon[1])}, kXp},
+    {{"顯示「網上的芳鄰」圖示"}, 9, kPlain, {Dw(kNetworkPlacesIcon[0]), Dw(kNetworkPlacesIcon[1])}, kXp},
+    {{"顯示「IE」圖示"}, 72, kPlain,
+     {Dw(kInternetExplorerIcon[0], kDelete), Dw(kInternetExplorerIcon[1], kDelete)},
      ShownOn::XpSp3OrVista},
 };
 

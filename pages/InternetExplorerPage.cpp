@@ -62,8 +62,6 @@ const DwordToggle kBrowserRestrictions[] = {
 #undef QM_RESTRICTIONS
 #undef QM_INTERNET_SETTINGS
 
-const WhenCleared kDelete = WhenCleared::Delete;
-const RowKind kPlain = RowKind::Values;
 const ShownOn kIe7 = ShownOn::Ie7;
 const ShownOn kIe8 = ShownOn::Ie8;
 const ShownOn kIe7Or8 = ShownOn::Ie7Or8;
@@ -72,9 +70,9 @@ const ShownOn kIe7Or8 = ShownOn::Ie7Or8;
 // of the same settings its own way.
 // text (950, 936 where it differs)  picture  kind  values (with what clearing does)  [shown on]
 const CheckRow kOptionRows[] = {
-    {{"自動檢查更新"}, 72, RowKind::DefaultOn, {Dw(kBrowserCommon[0])}},
+    {{"自動檢查更新"}, 72, kDefaultOn, {Dw(kBrowserCommon[0])}},
     {{"鎖定工具列"}, 72, kPlain, {Dw(kBrowserCommon[1])}},
-    {{"顯示功能表", "顯示菜單"}, 72, RowKind::DefaultOn, {Dw(kBrowserCommon[2])}},
+    {{"顯示功能表", "顯示菜單"}, 72, kDefaultOn, {Dw(kBrowserCommon[2])}},
     {{"移除狀態列"}, 72, kPlain, {Dw(kBrowserCommon[3])}},
     {{"移除我的最愛列"}, 72, kPlain, {Dw(kBrowserIe7And8[0])}, kIe8},
     {{"移除工具列"}, 72, kPlain, {Dw(kBrowserIe7And8[1])}, kIe7},

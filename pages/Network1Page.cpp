@@ -40,12 +40,6 @@ const DwordToggle kHalfOpenLimit[] = {
     {0, "啟用半開放的 TCP 連線限制", REG_DWORD, kRootLocalMachine, L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters", L"EnableConnectionRateLimiting", 0, 1},
 };
 
-const WhenCleared kDelete = WhenCleared::Delete;
-const RowKind kPlain = RowKind::Values;
-const Recommend kCheck = Recommend::Check;
-const Recommend kClear = Recommend::Clear;
-const ShownOn kAll = ShownOn::All;
-
 // text  picture  kind  values (written in order, with what clearing does)  shown on  recommended
 const CheckRow kRows[] = {
     {{"快速重新傳輸"}, 37, kPlain, {Dw(kSwitches[0], kDelete)}, kAll, kCheck},
@@ -62,7 +56,7 @@ const CheckRow kRows[] = {
     {{"關機時自動釋放 IP"}, 37, kPlain, {Dw(kSwitches[11], kDelete)}, kAll, kCheck},
     {{"加快 Telnet"}, 37, kPlain, {Dw(kValuePairs[0]), Dw(kValuePairs[1])}, kAll, kCheck},
     {{"加快預讀網頁瀏覽速度"}, 37, kPlain, {Dw(kValuePairs[2], kDelete), Dw(kValuePairs[3], kDelete)}, kAll, kCheck},
-    {{"啟用半開放的 TCP 連線限制"}, 37, kPlain, {Dw(kHalfOpenLimit[0], kDelete)}, ShownOn::Vista7, kCheck},
+    {{"啟用半開放的 TCP 連線限制"}, 37, kPlain, {Dw(kHalfOpenLimit[0], kDelete)}, kVista7, kCheck},
 };
 
 // group  list  title  rows

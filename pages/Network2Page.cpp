@@ -118,8 +118,6 @@ const ChoiceRun kHalfOpen[] = {Numbers(20, 100, 20), Numbers(150, 1000, 50)};
 // KeepAliveTimeout holds the timeouts from 15 seconds to 2 minutes alone; longer ones need
 // ServerInfoTimeout too.
 const int kShortTimeouts = 5;
-const WhenCleared kDelete = WhenCleared::Delete;
-const Recommend kCheck = Recommend::Check;
 
 // A cleared box deletes its values, but the download counts', which keep both values alike.
 // check  combo  caption  choices  places  when cleared  recommended: box  choice  [shown on  unknown  read  second from]
@@ -136,10 +134,10 @@ const ChoiceRow kPairs[] = {
     {2050, 2020, {"IP 多點傳送封包範圍"}, ListOf(kMulticastLevels), {PlaceOf(kValues[9])}, kDelete, kCheck, 2},
     {2065, 2021, {"TCP 可同時開啟最大連線數目"}, ListOf(kConnectionCounts), {PlaceOf(kValues[10])}, kDelete, kCheck, 40},
     {2066, 2022, {"設定 IE 下載數量"}, ListOf(kDownloadsPerServer), {PlaceOf(kValues[11]), PlaceOf(kValues[12])},
-     WhenCleared::Leave, kCheck, 9},
+     kLeave, kCheck, 9},
     {2067, 2023, {"TCP 接收最大視窗大小"}, ListOf(kWindowSizes), {PlaceOf(kValues[13])}, kDelete, kCheck, 30},
     {2068, 2024, {"增加 IE 預設逾時值的持續性"}, ListOf(kInternetTimeouts), {PlaceOf(kValues[14]), PlaceOf(kValues[15])},
-     kDelete, kCheck, 7, ShownOn::All, {false, -1}, ChoiceRead::SecondFrom, kShortTimeouts},
+     kDelete, kCheck, 7, kAll, {false, -1}, ChoiceRead::SecondFrom, kShortTimeouts},
     {2069, 2025, {"拒絕 SYN 服務攻擊"}, ListOf(kSynProtection), {PlaceOf(kValues[16])}, kDelete},
     {2072, 2077, {"觸發 SYN 防護的閾值"}, ListOf(kPortsExhausted), {PlaceOf(kValues[17])}, kDelete},
     {2073, 2078, {"觸發 SYN 防護半連接值"}, ListOf(kHalfOpen), {PlaceOf(kValues[18])}, kDelete},

@@ -10,6 +10,19 @@ class PageState;
 class QmCReg;
 class QmThisApp;
 
+// Short names the page tables use.
+const WhenCleared kOff = WhenCleared::WriteOff;
+const WhenCleared kDelete = WhenCleared::Delete;
+const WhenCleared kLeave = WhenCleared::Leave;
+const RowKind kPlain = RowKind::Values;
+const RowKind kDefaultOn = RowKind::DefaultOn;
+const ShownOn kAll = ShownOn::All;
+const ShownOn kXp = ShownOn::Xp;
+const ShownOn kVista7 = ShownOn::Vista7;
+const Recommend kNone = Recommend::None;
+const Recommend kCheck = Recommend::Check;
+const Recommend kClear = Recommend::Clear;
+
 // A page's table: an array, or none.
 template <class T>
 struct TableOf {

@@ -89,10 +89,6 @@ void WriteMessengerRow(QmCReg& reg, int check)
         reg.DeleteKey(RootKey(key.root), key.keyPath);
 }
 
-const WhenCleared kOff = WhenCleared::WriteOff;
-const WhenCleared kDelete = WhenCleared::Delete;
-const RowKind kPlain = RowKind::Values;
-
 // text  picture  kind  values (written in order, with what clearing does)  [shown on  recommended  shell  writer]
 const CheckRow kNetworkRows[] = {
     {{"停用網路下載"}, 37, kPlain, {Dw(kNetworkToggles[0], kOff)}},
@@ -113,8 +109,8 @@ const CheckRow kNetworkRows[] = {
     {{"禁止檔案總管顯示 [網路上的芳鄰]"}, 37, kPlain, {Dw(kTwoRootToggles[2], kDelete), Dw(kTwoRootToggles[3], kDelete)}},
     {{"禁止使用自動完成表單"}, 37, kPlain, {Dw(kTwoRootToggles[4], kDelete), Dw(kTwoRootToggles[5], kDelete)}, ShownOn::Ie6},
     // Read by PreventRun alone; a backup keeps Hide Messenger too.
-    {{"禁止使用 Windows Messenger"}, 37, RowKind::FirstValue, {Dw(kMessenger[0]), Dw(kMessenger[1])}, ShownOn::Xp,
-     Recommend::None, nullptr, WriteMessengerRow},
+    {{"禁止使用 Windows Messenger"}, 37, RowKind::FirstValue, {Dw(kMessenger[0]), Dw(kMessenger[1])}, kXp,
+     kNone, nullptr, WriteMessengerRow},
 };
 const CheckRow kExplorerRows[] = {
     {{"禁止放入光碟到光碟機後自動運行或播放"}, 41, kPlain, {Dw(kExplorerToggles[0], kOff)}},

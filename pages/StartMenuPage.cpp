@@ -76,15 +76,6 @@ const DwordToggle kIconSize[] = {
 #undef POLICIES
 #undef MACHINE_POLICIES
 
-const WhenCleared kDelete = WhenCleared::Delete;
-const WhenCleared kLeave = WhenCleared::Leave;
-const RowKind kPlain = RowKind::Values;
-const RowKind kDefaultOn = RowKind::DefaultOn;
-const ShownOn kAll = ShownOn::All;
-const ShownOn kXp = ShownOn::Xp;
-const ShownOn kVista7 = ShownOn::Vista7;
-const Recommend kCheck = Recommend::Check;
-
 // Windows XP and Windows Vista or 7 show their own rows; some are worded their own way.
 // text (950, 936 where it differs)  picture  kind  values (written in order, with what clearing does)  [shown on]
 const CheckRow kRows[] = {

@@ -74,13 +74,6 @@ const DwordChoice5 kPrefetchAndAllocation[] = {
 
 #undef MEMORY_MANAGEMENT
 
-const WhenCleared kDelete = WhenCleared::Delete;
-const WhenCleared kLeave = WhenCleared::Leave;
-const RowKind kPlain = RowKind::Values;
-const ShownOn kAll = ShownOn::All;
-const Recommend kCheck = Recommend::Check;
-const Recommend kClear = Recommend::Clear;
-
 // text  picture  kind  values (written in order, with what clearing does)  [shown on  recommended]
 const CheckRow kSystemRows[] = {
     {{"登出後清理已使用的檔案記錄"}, 59, kPlain, {Dw(kClearRecentMachine[0]), Dw(kClearRecentUser[0])}, kAll, kClear},
@@ -93,7 +86,7 @@ const CheckRow kSystemRows[] = {
 const CheckRow kAppearanceRows[] = {
     {{"去除螢幕字型毛邊"}, 38, kPlain, {Sz(kAppearanceStrings[0])}, kAll, kCheck},
     {{"視窗大小化時顯示成動畫"}, 38, kPlain, {Sz(kAppearanceStrings[1])}, kAll, kClear},
-    {{"在資料夾中使用一般工作"}, 38, kPlain, {Dw(kFolderTasks[0])}, ShownOn::Xp},
+    {{"在資料夾中使用一般工作"}, 38, kPlain, {Dw(kFolderTasks[0])}, kXp},
 };
 
 // group  list  title  rows
