@@ -140,6 +140,7 @@ int ShowIconsPage(QmThisApp& app)
     if (!HasTableControls(app, kLists))
         return 0;
     ShowRows(app, kLists);
+    // The namespace rows serve both lists; the Windows XP desktop list has its own text for one.
     if (app.IsXp()) {
         QmListview* desktop = app.ListView(kIdListMain);
         desktop->DeleteItem(kStartMenuFolderRow);
