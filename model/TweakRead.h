@@ -29,11 +29,11 @@ int ReadStringValue(QmWString& text, uint32_t root, const wchar_t* keyPath, cons
 // 1 and exists = 1 when the key opens for reading; -1 and exists = 0 otherwise.
 int ReadKeyExists(int& exists, uint32_t root, const wchar_t* keyPath);
 
-// The same through the shell's per-user registry: the HKEY_CURRENT_USER value, or the
+// ReadStringValue through the shell's per-user registry: the HKEY_CURRENT_USER value, or the
 // HKEY_LOCAL_MACHINE one when the user has none.
 int ReadUserStringValue(QmWString& text, const wchar_t* keyPath, const wchar_t* valueName);
 
-// The tweak state of values read together (two or three records): on only when every value
+// The tweak state of values read together (one to three records): on only when every value
 // reads and equals its own on data; -2 when any is missing, -1 for any other failure.
 int ReadDwordsState(const DwordToggle* const* records, int count);
 int ReadStringsState(const StringToggle* const* records, int count);
