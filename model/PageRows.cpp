@@ -269,6 +269,11 @@ void AddRowBackup(BackupList& items, const CheckRow& row, const KeyToggle* key)
         items.AddText(row.shell->key->root, row.shell->key->keyPath, L"");
         return;
     }
+    if (row.kind == RowKind::HandlerKey) {
+        // The class identifier of the handler the shell loads.
+        items.AddText(*row.values[0].text);
+        return;
+    }
     for (int i = 0; i < ValueCount(row); ++i) {
         if (row.values[i].text)
             items.AddText(*row.values[i].text);
