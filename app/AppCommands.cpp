@@ -19,6 +19,7 @@ LRESULT QmThisApp::OnCreate(HWND hwnd, const CREATESTRUCTW*)
     InitCommonControlsFor(ICC_USEREX_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES);
     if (!Handle())
         Attach(hwnd);
+    reads_->Open(hwnd);
     CenterOnScreen(20);
     RECT client;
     ::GetClientRect(hwnd, &client);
@@ -188,7 +189,7 @@ int QmThisApp::ApplyPage(HWND hwnd)
     int result = 0;
     const int page = CurrentPage();
     if (page >= 0 && page < kTweakPageCount) {
-        WaitForReadWorker();
+        SettleRead();
         applyPending_ = 0;
         result = pages_ ? pages_[page].apply(*this) : -1;
         lastAppliedPage_ = page;
@@ -225,63 +226,21 @@ void QmThisApp::HideDoneMark()
 
 bool QmThisApp::StartReadWorker(HWND)
 {
-    // One read at a time: a new read starts after the last one has finished, and the page list
-    // stays disabled until this one has (an apply enables it before its re-read starts).
-    WaitForReadWorker();
     if (QmCombo* pageList = Combo(kIdPageList))
         pageList->Enable(false);
-    const LONG number = InterlockedIncrement(&readNumber_);
-    DWORD threadId = 0;
-    workerThread_ = CreateThread(nullptr, 0, ReadWorker, reinterpret_cast<void*>(static_cast<LONG_PTR>(number)), 0,
-                                 &threadId);
-    workerThreadId_ = workerThread_ ? threadId : 0;
-    if (!workerThread_) {
-        // No read will come to enable the page list: the page simply stays as it is.
-        if (QmCombo* pageList = Combo(kIdPageList))
-            pageList->Enable(true);
-        return false;
-    }
-    return true;
+    const int page = CurrentPage();
+    const PageRead read = page >= 0 && page < kTweakPageCount && pages_ ? pages_[page].read : nullptr;
+    if (reads_->StartWorker(read, facts_, ++readNumber_))
+        return true;
+    // No result will come: the page keeps what it shows.
+    FinishRead(ReadIntoResult(nullptr, facts_, readNumber_));
+    return false;
 }
 
-DWORD WINAPI QmThisApp::ReadWorker(void* parameter)
+LRESULT QmThisApp::OnReadDone(HWND, ReadResult* result)
 {
-    QmThisApp* app = Application();
-    if (!app)
-        return 0;
-    app->ReadPage();
-    PostMessageW(app->Handle(), kReadDoneMessage, reinterpret_cast<WPARAM>(parameter), 0);
-    return 0;
-}
-
-void QmThisApp::WaitForReadWorker()
-{
-    if (!workerThread_ || GetCurrentThreadId() == workerThreadId_)
-        return;
-    // The worker's control updates are messages this thread must handle while it waits.
-    for (;;) {
-        const DWORD woken = MsgWaitForMultipleObjects(1, &workerThread_, FALSE, INFINITE, QS_SENDMESSAGE);
-        if (woken != WAIT_OBJECT_0 + 1)
-            break;
-        MSG msg;
-        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-    CloseHandle(workerThread_);
-    workerThread_ = nullptr;
-    workerThreadId_ = 0;
-}
-
-LRESULT QmThisApp::OnReadDone(HWND, WPARAM readNumber)
-{
-    // A notice of an earlier read: the page list belongs to the read running now.
-    if (static_cast<LONG>(readNumber) != readNumber_)
-        return 0;
-    if (!IsMainThread())
-        return 0;
-    WaitForReadWorker();
-    if (QmCombo* pageList = Combo(kIdPageList))
-        pageList->Enable(true);
-    SetFocus();
+    reads_->Taken();
+    FinishRead(std::unique_ptr<ReadResult>(result));
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "app/QmThisApp.h"
 
 #include "app/AppTexts.h"
+#include "app/PageLayout.h"
 #include "app/PictureList.h"
 #include "app/ProgramList.h"
 #include "model/ShellTexts.h"
@@ -34,7 +35,6 @@ const int kStartHeight = 24;
 const DWORD kPictureComboStyle = WS_VISIBLE | WS_BORDER | CBS_DROPDOWNLIST;
 const int kPictureComboDropHeight = 350;
 const DWORD kPlainComboStyle = QmCombo::kDefaultStyle | WS_VSCROLL | CBS_HASSTRINGS;
-const int kPlainComboDropHeight = 100;
 
 const int kLargePictureSize = 32;
 const int kSmallPictureSize = 16;
@@ -44,13 +44,6 @@ const int kDoneMarkPicture = 59;
 
 // Page list pictures, by page.
 const int kPagePictures[kPageCount] = {39, 22, 8, 41, 5, 37, 37, 51, 72, 13};
-
-template <class Control, size_t N>
-Control* Find(const std::unique_ptr<Control> (&table)[N], int id, int first)
-{
-    const int index = id - first;
-    return index >= 0 && index < static_cast<int>(N) ? table[index].get() : nullptr;
-}
 
 // Owns shell32.dll loaded as a resource file for the time the icons are read.
 class ResourceModule {
@@ -71,24 +64,49 @@ private:
 
 }  // namespace
 
-QmWndBase* QmThisApp::Control(int id) const
+template <class Control>
+Control* QmThisApp::AddControl(int id, ControlKind kind)
 {
-    if (QmWndBase* control = Button(id)) return control;
-    if (QmWndBase* control = Combo(id)) return control;
-    if (QmWndBase* control = ListView(id)) return control;
-    if (QmWndBase* control = Static(id)) return control;
-    if (QmWndBase* control = Trackbar(id)) return control;
-    if (QmWndBase* control = ListBox(id)) return control;
-    return EditBox(id);
+    Control* control = new Control;
+    OwnedControl& slot = controls_[id - kFirstId];
+    slot.window.reset(control);
+    slot.kind = kind;
+    return control;
 }
 
-QmButton* QmThisApp::Button(int id) const { return Find(buttons_, id, kFirstId); }
-QmCombo* QmThisApp::Combo(int id) const { return Find(combos_, id, kFirstId); }
-QmListview* QmThisApp::ListView(int id) const { return Find(listViews_, id, kFirstId); }
-QmStatic* QmThisApp::Static(int id) const { return Find(statics_, id, kFirstId); }
-QmTrackbar* QmThisApp::Trackbar(int id) const { return Find(trackbars_, id, kFirstId); }
-QmListbox* QmThisApp::ListBox(int id) const { return Find(listBoxes_, id, kFirstId); }
-QmEdit* QmThisApp::EditBox(int id) const { return Find(edits_, id, kFirstId); }
+template <class Control>
+Control* QmThisApp::Owned(int id, ControlKind kind) const
+{
+    const int index = id - kFirstId;
+    if (index < 0 || index >= kIdCount || controls_[index].kind != kind)
+        return nullptr;
+    return static_cast<Control*>(controls_[index].window.get());
+}
+
+QmWndBase* QmThisApp::Control(int id) const
+{
+    const int index = id - kFirstId;
+    return index >= 0 && index < kIdCount ? controls_[index].window.get() : nullptr;
+}
+
+const void* QmThisApp::ComboContent(int id) const
+{
+    return Combo(id) ? controls_[id - kFirstId].content : nullptr;
+}
+
+void QmThisApp::SetComboContent(int id, const void* content)
+{
+    if (Combo(id))
+        controls_[id - kFirstId].content = content;
+}
+
+QmButton* QmThisApp::Button(int id) const { return Owned<QmButton>(id, ControlKind::Button); }
+QmCombo* QmThisApp::Combo(int id) const { return Owned<QmCombo>(id, ControlKind::Combo); }
+QmListview* QmThisApp::ListView(int id) const { return Owned<QmListview>(id, ControlKind::ListView); }
+QmStatic* QmThisApp::Static(int id) const { return Owned<QmStatic>(id, ControlKind::Static); }
+QmTrackbar* QmThisApp::Trackbar(int id) const { return Owned<QmTrackbar>(id, ControlKind::Trackbar); }
+QmListbox* QmThisApp::ListBox(int id) const { return Owned<QmListbox>(id, ControlKind::ListBox); }
+QmEdit* QmThisApp::EditBox(int id) const { return Owned<QmEdit>(id, ControlKind::Edit); }
 
 bool QmThisApp::CreateControls()
 {
@@ -117,8 +135,7 @@ bool QmThisApp::CreateCombos()
 {
     const int pictureCombos[] = {kIdPageList, kIdProgramList};
     for (int id : pictureCombos) {
-        std::unique_ptr<QmCombo>& combo = combos_[id - kFirstId];
-        combo.reset(new QmCombo);
+        QmCombo* combo = AddControl<QmCombo>(id, ControlKind::Combo);
         if (!combo->CreateComboBoxEx(Handle(), id, kStartX, kStartY, kStartWidth, kPictureComboDropHeight,
                                      kPictureComboStyle)) {
             ReportCreateError(L"new Combo Error code: %u\n");
@@ -131,9 +148,8 @@ bool QmThisApp::CreateCombos()
     FillPageList();
     FillProgramList();
     for (int id : kPlainComboIds) {
-        std::unique_ptr<QmCombo>& combo = combos_[id - kFirstId];
-        combo.reset(new QmCombo);
-        if (!combo->CreateComboBox(Handle(), id, kStartX, kStartY, kStartWidth, kPlainComboDropHeight,
+        QmCombo* combo = AddControl<QmCombo>(id, ControlKind::Combo);
+        if (!combo->CreateComboBox(Handle(), id, kStartX, kStartY, kStartWidth, kChoiceDropHeight,
                                    kPlainComboStyle)) {
             ReportCreateError(L"new Combo Error code: %u\n");
             return false;
@@ -160,8 +176,7 @@ bool QmThisApp::CreateButtons()
     for (const ButtonKind& kind : kinds) {
         for (size_t i = 0; i < kind.count; ++i) {
             const int id = kind.ids[i];
-            std::unique_ptr<QmButton>& button = buttons_[id - kFirstId];
-            button.reset(new QmButton);
+            QmButton* button = AddControl<QmButton>(id, ControlKind::Button);
             if (!button->CreateChild(Handle(), id, L"", kStartX, kStartY, kStartWidth, kStartHeight,
                                      WS_VISIBLE | kind.style)) {
                 ReportCreateError(kind.errorFormat);
@@ -180,8 +195,7 @@ bool QmThisApp::CreateButtons()
 bool QmThisApp::CreateListViews()
 {
     for (int id : kListViewIds) {
-        std::unique_ptr<QmListview>& list = listViews_[id - kFirstId];
-        list.reset(new QmListview);
+        QmListview* list = AddControl<QmListview>(id, ControlKind::ListView);
         if (!list->CreateListview(Handle(), id, kStartX, kStartY, kStartWidth, kStartHeight * 4,
                                   WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS)) {
             ReportCreateError(L"new Listview Error code: %u\n");
@@ -191,7 +205,7 @@ bool QmThisApp::CreateListViews()
         list->SetExtendedStyle(0, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
         list->SetImageList(largeImages_.Get(), LVSIL_NORMAL);
         list->SetImageList(smallImages_.Get(), LVSIL_SMALL);
-        InsertListColumn(list.get(), TextPair{&kSettingsColumnText, &kSettingsColumnText}, kStartWidth);
+        InsertListColumn(list, TextPair{kSettingsColumnText.text}, kStartWidth);
     }
     return true;
 }
@@ -199,8 +213,7 @@ bool QmThisApp::CreateListViews()
 bool QmThisApp::CreateStatics()
 {
     for (int id : kStaticIds) {
-        std::unique_ptr<QmStatic>& text = statics_[id - kFirstId];
-        text.reset(new QmStatic);
+        QmStatic* text = AddControl<QmStatic>(id, ControlKind::Static);
         const bool doneMark = id == kIdDoneMark;
         const int size = doneMark ? kSmallPictureSize : kStartHeight;
         if (!text->CreateStatic(Handle(), id, L"", kStartX, kStartY, doneMark ? size : kStartWidth, size,
@@ -220,8 +233,7 @@ bool QmThisApp::CreateStatics()
 bool QmThisApp::CreateTrackbars()
 {
     for (int id : kTrackbarIds) {
-        std::unique_ptr<QmTrackbar>& trackbar = trackbars_[id - kFirstId];
-        trackbar.reset(new QmTrackbar);
+        QmTrackbar* trackbar = AddControl<QmTrackbar>(id, ControlKind::Trackbar);
         if (!trackbar->CreateTrackbar(Handle(), id, kStartX, kStartY, kStartWidth, kStartHeight,
                                       WS_VISIBLE | TBS_HORZ | TBS_AUTOTICKS)) {
             ReportCreateError(L"new Trackbar Error code: %u\n");
@@ -235,16 +247,14 @@ bool QmThisApp::CreateTrackbars()
 
 bool QmThisApp::CreateOthers()
 {
-    std::unique_ptr<QmListbox>& list = listBoxes_[kIdProgramListBox - kFirstId];
-    list.reset(new QmListbox);
+    QmListbox* list = AddControl<QmListbox>(kIdProgramListBox, ControlKind::ListBox);
     if (!list->CreateListbox(Handle(), kIdProgramListBox, kStartX, kStartY, kStartWidth, kStartHeight * 4,
                              WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY)) {
         ReportCreateError(L"new Listbox Error code: %u\n");
         return false;
     }
     list->SetDefaultFont();
-    std::unique_ptr<QmEdit>& edit = edits_[kIdEdit - kFirstId];
-    edit.reset(new QmEdit);
+    QmEdit* edit = AddControl<QmEdit>(kIdEdit, ControlKind::Edit);
     if (!edit->CreateEdit(Handle(), kIdEdit, L"", kStartX, kStartY, kStartWidth, kStartHeight,
                           WS_VISIBLE | ES_AUTOHSCROLL)) {
         ReportCreateError(L"new Edit Error code: %u\n");
@@ -270,21 +280,18 @@ void QmThisApp::FillProgramList()
         return;
     // The entries read the same in both wordings.
     for (int i = 0; i < kProgramCount; ++i)
-        AddPageListItem(programList, programs[i].text, programs[i].text, static_cast<int>(programs[i].image));
+        AddPageListItem(programList, TextPair{programs[i].text}, static_cast<int>(programs[i].image));
     programList->SetCurSel(0);
 }
 
 void QmThisApp::DestroyControls()
 {
-    WaitForReadWorker();
-    for (int i = 0; i < kIdCount; ++i) {
-        buttons_[i].reset();
-        combos_[i].reset();
-        listViews_[i].reset();
-        statics_[i].reset();
-        trackbars_[i].reset();
-        listBoxes_[i].reset();
-        edits_[i].reset();
+    // Results still to come are freed, not posted to a window about to go.
+    reads_->Close();
+    for (OwnedControl& control : controls_) {
+        control.window.reset();
+        control.kind = ControlKind::None;
+        control.content = nullptr;
     }
     // The lists go after the controls that show them.
     largeImages_.Destroy();

@@ -31,26 +31,31 @@ Box PlaceListGroup(QmThisApp& app, int groupId, int listId, int x, int y, int wi
         const int everyRow = HeightShowingEveryRow(*list, rowHeight);
         if (box.height < everyRow)
             box.height = everyRow < limit ? everyRow : limit;
-        group->Move(box.x, box.y, box.width, box.height);
+        app.PlaceControl(groupId, box.x, box.y, box.width, box.height);
     } else {
-        const POINT at = group->GetPositionInParent();
+        // Not placed, the group box is parked when the layout ends.
         const SIZE size = group->GetSize();
-        box = Box{at.x, at.y, size.cx, size.cy};
+        box = Box{kParkedX, 0, size.cx, size.cy};
     }
     const Box inner = ListInGroup(box);
-    // A column wider than the list as it was (parked, with another page's size) leaves a
-    // horizontal scroll bar that the list keeps after it grows, and with it a vertical one;
-    // a narrow column while the list is moved lets it drop both once its rows fit.
-    list->SetColumnWidth(0, 0);
-    list->Move(inner.x, inner.y, inner.width, inner.height);
-    list->SetColumnWidth(0, ListColumnWidth(inner.width));
+    const POINT at = list->GetPositionInParent();
+    const SIZE size = list->GetSize();
+    if (at.x != inner.x || at.y != inner.y || size.cx != inner.width || size.cy != inner.height) {
+        // A column wider than the list as it was (parked, with another page's size) leaves a
+        // horizontal scroll bar that the list keeps after it grows, and with it a vertical one;
+        // a narrow column while the list is moved lets it drop both once its rows fit.
+        list->SetColumnWidth(0, 0);
+        app.PlaceControl(listId, inner.x, inner.y, inner.width, inner.height);
+        list->SetColumnWidth(0, ListColumnWidth(inner.width));
+    } else {
+        app.PlaceControl(listId, inner.x, inner.y, inner.width, inner.height);
+    }
     return box;
 }
 
 bool Place(QmThisApp& app, int id, int x, int y, int width, int height)
 {
-    QmWndBase* control = app.Control(id);
-    return control && control->Move(x, y, width, height);
+    return app.PlaceControl(id, x, y, width, height);
 }
 
 void PlaceApplyButtons(QmThisApp& app, int width, int height)

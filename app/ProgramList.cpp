@@ -1,6 +1,8 @@
 // Compiled with a Big5 execution character set: the entry texts are stored as Big5.
 #include "app/ProgramList.h"
 
+#include "model/SystemFacts.h"
+
 namespace {
 const uint32_t kWindowsFolder = 0;
 const uint32_t kSystemFolder = 1;
@@ -55,9 +57,9 @@ const ProgramRecord kProgramsVista7[kProgramCount] = {
 
 const ProgramRecord* ProgramsFor(int osCode)
 {
-    if (osCode == 108)
+    if (osCode == kOsWindowsXp)
         return kProgramsXp;
-    if (osCode == 113 || osCode == 116)
+    if (osCode == kOsWindowsVista || osCode == kOsWindows7)
         return kProgramsVista7;
     return nullptr;
 }

@@ -22,6 +22,8 @@ const int kClientHeight = 480;
 const int kMovedDown = 20;  // below the centre of the screen
 const int kIconLarge = 50000;
 const int kIconSmall = 50001;
+// A list box that keeps the system's own colours; the program creates no control with it.
+const int kSystemColouredListBoxId = 45375;
 
 bool IsGroupBox(int id)
 {
@@ -48,13 +50,14 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return app->HandleMessage(hwnd, message, wParam, lParam);
 }
 
-QmThisApp::QmThisApp() : mainThreadId_(GetCurrentThreadId()) {}
+QmThisApp::QmThisApp() : reads_(ReadMailbox::Create()) {}
 
 QmThisApp::~QmThisApp()
 {
     DestroyControls();
     // The window procedure reaches this object: the window goes first.
     Destroy();
+    reads_->Release();
 }
 
 BOOL QmThisApp::Init(HINSTANCE instance)
@@ -86,7 +89,6 @@ HWND QmThisApp::CreateMainWindow(HWND parent, int width, int height)
     AdjustWindowRectEx(&outer, Style(), FALSE, ExStyle());
     SetPosition(0, 0);
     SetSize(outer.right - outer.left, outer.bottom - outer.top);
-    mainThreadId_ = GetCurrentThreadId();
     if (!Create(parent)) {
         Reset();
         return nullptr;
@@ -223,7 +225,7 @@ LRESULT QmThisApp::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     case WM_LBUTTONDOWN:
         return OnLButtonDown(hwnd);
     case kReadDoneMessage:
-        return OnReadDone(hwnd, wParam);
+        return OnReadDone(hwnd, reinterpret_cast<ReadResult*>(lParam));
     default:
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
@@ -294,7 +296,7 @@ LRESULT QmThisApp::OnCtlColor(HWND hwnd, UINT message, HDC dc, HWND control)
     const int id = static_cast<int>(GetWindowLongPtrW(control, GWLP_ID));
     if (message == WM_CTLCOLOREDIT && id == kIdEdit)
         return DefWindowProcW(hwnd, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
-    if (message == WM_CTLCOLORLISTBOX && id == 45375)
+    if (message == WM_CTLCOLORLISTBOX && id == kSystemColouredListBoxId)
         return DefWindowProcW(hwnd, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     const bool ownColours = (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) &&
                             (IsGroupBox(id) || (message == WM_CTLCOLORSTATIC && id == kIdThumbnailTrackbar));

@@ -7,6 +7,7 @@
 
 #include "app/ControlIds.h"
 #include "app/PageFunctions.h"
+#include "app/ReadWorker.h"
 #include "app/StartupChecks.h"
 #include "model/TextRecord.h"
 #include "platform/QmLog.h"
@@ -27,20 +28,8 @@
 
 #include <memory>
 
-// What start-up learns about the system.
-struct SystemFacts {
-    int language = -1;        // 950, 936 or -1
-    int osCode = 0;           // 108 Windows XP, 113 Vista, 116 Windows 7
-    int ieMajorVersion = 0;   // 1 to 9, 0 unknown
-    int servicePack = 0;      // 1 to 5, 0 none
-    int homeEdition = -1;     // 1 Home Edition, -1 otherwise
-};
-
 // The log file, in the current folder.
 const wchar_t kLogFile[] = L"Qm.log";
-
-// Posted by the read worker when a page read has finished (wParam: the read's number).
-const UINT kReadDoneMessage = WM_USER + 1;
 
 class QmThisApp : public QmWndBase {
 public:
@@ -72,9 +61,9 @@ public:
     int GetOsCode() const { return facts_.osCode; }
     int GetIeMajorVersion() const { return facts_.ieMajorVersion; }
     int ServicePack() const { return facts_.servicePack; }
-    int IsXp() const { return facts_.osCode == 108 ? 1 : 0; }
-    int IsVista() const { return facts_.osCode == 113 ? 1 : 0; }
-    int IsWin7() const { return facts_.osCode == 116 ? 1 : 0; }
+    int IsXp() const { return facts_.IsXp() ? 1 : 0; }
+    int IsVista() const { return facts_.IsVista() ? 1 : 0; }
+    int IsWin7() const { return facts_.IsWin7() ? 1 : 0; }
     int IsVariant950() const { return facts_.language == 950 ? 1 : 0; }
     int IsVariant936() const { return facts_.language == 936 ? 1 : 0; }
     // Drive letter, colon and backslash of the Windows folder; found on first use, then kept.
@@ -97,21 +86,12 @@ public:
     // the second converted to Simplified Chinese) and returns 1; with no variant (-1) it
     // changes nothing and returns 0.
     int SetCaption(QmWndBase* control, const TextPair& text);
-    int SetCaption(QmWndBase* control, const TextRecord& text) { return SetCaption(control, TextPair{&text, &text}); }
+    int SetCaption(QmWndBase* control, const TextRecord& text) { return SetCaption(control, TextPair{text.text}); }
     int AddComboText(QmCombo* combo, const TextPair& text);
-    int AddComboText(QmCombo* combo, const TextRecord& text) { return AddComboText(combo, TextPair{&text, &text}); }
-    int AddPageListItem(QmCombo* combo, const char* text950, const char* text936, int image);
-    int AddPageListItem(QmCombo* combo, const TextPair& text, int image)
-    {
-        return AddPageListItem(combo, text.traditional->text, text.simplified->text, image);
-    }
+    int AddPageListItem(QmCombo* combo, const TextPair& text, int image);
     int AddListBoxText(QmListbox* list, const TextPair& text);
     int InsertListColumn(QmListview* list, const TextPair& text, int width);
     int InsertCheckRow(QmListview* list, int index, const TextPair& text, int image);
-    int InsertCheckRow(QmListview* list, int index, const TextRecord& text, int image)
-    {
-        return InsertCheckRow(list, index, TextPair{&text, &text}, image);
-    }
     // The shown text, or an empty text with no variant.
     QmWString BuildText(const TextPair& text) const;
 
@@ -122,11 +102,21 @@ public:
     void ShowAndLayOutPage();
     virtual int ShowPage();
     virtual int LayoutPage();
+    // Reads the current page on this thread and shows it, as a worker's result is shown.
     virtual int ReadPage();
     virtual int ApplyPage(HWND hwnd);
     virtual void RecommendPage();
     int LastAppliedPage() const { return lastAppliedPage_; }
     int SettingsChanged() const { return settingsChanged_; }
+    // For the page layouts: moves control `id` to the box given unless it stands there
+    // already, and keeps it from being parked by the layout pass running. A combo box keeps
+    // the drop height it was made with (every page gives the same). False when the control
+    // does not exist.
+    bool PlaceControl(int id, int x, int y, int width, int height);
+    // What a check box's combo box was last filled with (a page's choice list), so that a page
+    // showing the same choices again need not fill it again; null: not known.
+    const void* ComboContent(int id) const;
+    void SetComboContent(int id, const void* content);
     int ClientWidth() const { return clientWidth_; }
     int ClientHeight() const { return clientHeight_; }
 
@@ -135,12 +125,13 @@ public:
     virtual LRESULT OnKeyDown(HWND hwnd, UINT virtualKey);
     virtual void ShowDoneMark();
     virtual void HideDoneMark();
-    // Starts a thread that reads the current page into its controls. Returns false: the
-    // program keeps no handle to wait on beyond its own serialisation (below).
+    // Disables the page list and starts a thread that reads the current page into a result
+    // and posts it to this window, which shows it unless a newer read has started meanwhile
+    // (OnReadDone). False when no thread could be started: the page list is enabled again
+    // and the page keeps what it shows.
     virtual bool StartReadWorker(HWND hwnd);
-    // Waits, handling the messages the worker sends, until a running read has finished, so a
-    // late read can never change the controls of a page shown after it started.
-    void WaitForReadWorker();
+    // Reads started whose results have not reached the window yet.
+    bool ReadsPending() const { return reads_->Pending(); }
     virtual void RestartPrompt(HWND hwnd);
     virtual void DestroyControls();
 
@@ -183,7 +174,8 @@ protected:
     virtual LRESULT OnHScroll(HWND hwnd, HWND control, int code, int position);
     virtual LRESULT OnLButtonDown(HWND hwnd);
     virtual LRESULT OnCtlColor(HWND hwnd, UINT message, HDC dc, HWND control);
-    virtual LRESULT OnReadDone(HWND hwnd, WPARAM readNumber);
+    // A worker's result: shown when it is the newest read's, else dropped.
+    virtual LRESULT OnReadDone(HWND hwnd, ReadResult* result);
 
 private:
     bool CreateControls();
@@ -197,7 +189,8 @@ private:
     void FillPageList();
     void FillProgramList();
     void DeleteOldLog();
-    void ParkAllControls();
+    // Every control but the top row that the layout pass did not place.
+    void ParkOtherControls();
     void LayoutTopRow(int width, int height);
     void ShowAllControls();
     int ShowAboutPage();
@@ -206,19 +199,29 @@ private:
     void ApplyLogonNumLock();
     void OnPageListChosen(HWND hwnd);
     void OnProgramChosen(HWND hwnd);
-    bool IsMainThread() const { return GetCurrentThreadId() == mainThreadId_; }
-    static DWORD WINAPI ReadWorker(void* parameter);
+    // The one place a read ends: the controls show its result (a stale one changes nothing),
+    // then the page list is enabled and the window takes the focus.
+    void FinishRead(std::unique_ptr<ReadResult> result);
+    void ShowState(const PageState& state);
+    // A read of the page shown whose result has not come yet is made again on this thread, so
+    // the controls hold what the registry holds before they are written or changed.
+    void SettleRead();
 
-    // Controls, by identifier (2000 to 2200), each kind in its own table.
+    // Controls, by identifier (2000 to 2200), with the kind of each.
+    enum class ControlKind { None, Button, Combo, ListView, Static, Trackbar, ListBox, Edit };
+    struct OwnedControl {
+        std::unique_ptr<QmWndBase> window;
+        ControlKind kind = ControlKind::None;
+        const void* content = nullptr;  // a combo box's choices
+    };
     static const int kFirstId = 2000;
     static const int kIdCount = 201;
-    std::unique_ptr<QmButton> buttons_[kIdCount];
-    std::unique_ptr<QmCombo> combos_[kIdCount];
-    std::unique_ptr<QmListview> listViews_[kIdCount];
-    std::unique_ptr<QmStatic> statics_[kIdCount];
-    std::unique_ptr<QmTrackbar> trackbars_[kIdCount];
-    std::unique_ptr<QmListbox> listBoxes_[kIdCount];
-    std::unique_ptr<QmEdit> edits_[kIdCount];
+    OwnedControl controls_[kIdCount];
+    // A new, not yet created control of `kind` under `id`, replacing what was there.
+    template <class Control>
+    Control* AddControl(int id, ControlKind kind);
+    template <class Control>
+    Control* Owned(int id, ControlKind kind) const;
     QmImageList2 largeImages_;
     QmImageList2 smallImages_;
 
@@ -235,17 +238,16 @@ private:
     int applyPending_ = 1;  // cleared before every page apply; nothing reads it
     int clientWidth_ = 0;
     int clientHeight_ = 0;
+    bool placed_[kIdCount] = {};  // by the layout pass running
     int topRowWidth_ = -1;  // the client size the top row was last placed for
     int topRowHeight_ = -1;
     QmWString windowsDriveRoot_;
     QmLog log_;
 
-    // The read worker: one at a time; each read has a number so that a finished read's
-    // notice is only honoured for the read it belongs to.
-    HANDLE workerThread_ = nullptr;
-    DWORD workerThreadId_ = 0;
-    LONG readNumber_ = 0;
-    DWORD mainThreadId_ = 0;
+    // Reads are numbered as they start; only the newest one's result is shown.
+    ReadMailbox* reads_;
+    int readNumber_ = 0;
+    int shownReadNumber_ = 0;
 };
 
 // The one application object of the process; the window procedure and the read worker reach

@@ -2,17 +2,14 @@
 // which wording.
 #pragma once
 
+#include "model/SystemFacts.h"
+
 struct CodePages {
     int systemOem;
     int systemAnsi;
     int userOem;
     int userAnsi;
 };
-
-// Windows product codes the program runs on.
-const int kOsWindowsXp = 108;
-const int kOsWindowsVista = 113;
-const int kOsWindows7 = 116;
 
 // Every one of the four code pages is 950 or 936, in any mix.
 bool PassesLanguageGate(const CodePages& pages);

@@ -1,9 +1,5 @@
 #include "model/ChoiceLists.h"
 
-#include "model/TweakRead.h"
-#include "platform/QmCReg.h"
-#include "ui/QmCombo.h"
-
 #include <cstdio>
 
 namespace {
@@ -97,23 +93,20 @@ int FindChoice(const ChoiceList& list, uint32_t number)
     return -1;
 }
 
-bool ChoiceText(const ChoiceList& list, int position, TextRecord& text)
+namespace {
+
+void FormatChoice(const ChoiceRun& run, uint32_t n, const char* before, TextRecord& text)
 {
-    const ChoiceRun* run = nullptr;
-    uint32_t n = 0;
     text.id = 950;
-    text.text[0] = 0;
-    if (!Locate(list, position, run, n))
-        return false;
-    const char* before = run->before ? run->before : "";
-    const char* after = run->after ? run->after : "";
-    if (run->shows == ChoiceShows::Nothing) {
+    before = before ? before : "";
+    const char* after = run.after ? run.after : "";
+    if (run.shows == ChoiceShows::Nothing) {
         snprintf(text.text, sizeof(text.text), "%s%s", before, after);
-    } else if (run->shows == ChoiceShows::Number) {
-        snprintf(text.text, sizeof(text.text), "%s%lu%s", before, static_cast<unsigned long>(NumberOf(*run, n)),
+    } else if (run.shows == ChoiceShows::Number) {
+        snprintf(text.text, sizeof(text.text), "%s%lu%s", before, static_cast<unsigned long>(NumberOf(run, n)),
                  after);
     } else {
-        const uint32_t unit = run->unit ? run->unit : 1;
+        const uint32_t unit = run.unit ? run.unit : 1;
         const unsigned long whole = n / unit;
         // Only halves occur ("2.5 分鐘", "1.5 小時"); one decimal place says them exactly.
         const unsigned long tenths = static_cast<unsigned long>(static_cast<uint64_t>(n % unit) * 10 / unit);
@@ -122,31 +115,19 @@ bool ChoiceText(const ChoiceList& list, int position, TextRecord& text)
         else
             snprintf(text.text, sizeof(text.text), "%s%lu%s", before, whole, after);
     }
+}
+
+}  // namespace
+
+bool ChoiceText(const ChoiceList& list, int position, TextRecord& traditional, TextRecord& simplified)
+{
+    const ChoiceRun* run = nullptr;
+    uint32_t n = 0;
+    traditional = TextRecord{950, ""};
+    simplified = TextRecord{950, ""};
+    if (!Locate(list, position, run, n))
+        return false;
+    FormatChoice(*run, n, run->before.traditional, traditional);
+    FormatChoice(*run, n, run->before.Simplified(), simplified);
     return true;
-}
-
-int ReadChoice(const ValueSlot& value, const ChoiceList& list)
-{
-    DWORD number = 0;
-    if (ReadDwordValue(number, value.root, value.keyPath, value.valueName) != kValueRead)
-        return -1;
-    return FindChoice(list, number);
-}
-
-void PlaceChoiceCombo(QmCombo& combo, int x, int y, int width)
-{
-    // Every page gives these combo boxes the same drop height, so the width alone tells a
-    // box that needs sizing.
-    const int dropHeight = 100;
-    if (combo.GetSize().cx == width)
-        combo.MoveTo(x, y);
-    else
-        combo.Move(x, y, width, dropHeight);
-}
-
-void WriteChoice(QmCReg& reg, const ValueSlot& value, const ChoiceList& list, int selection)
-{
-    uint32_t number = 0;
-    if (ChoiceValue(list, selection, number))
-        reg.WriteDword(RootKey(value.root), value.keyPath, value.valueName, number);
 }

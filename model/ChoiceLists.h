@@ -10,10 +10,6 @@
 
 #include <cstdint>
 
-class QmButton;
-class QmCombo;
-class QmCReg;
-
 // How a run turns its counter n into the registry number.
 enum class ChoiceNumber : uint8_t {
     Counter,         // n itself
@@ -39,20 +35,24 @@ struct ChoiceRun {
     ChoiceNumber number;
     ChoiceShows shows;
     uint32_t unit;
-    const char* before;  // Big5
-    const char* after;   // Big5
+    TextPair before;    // Big5
+    const char* after;  // Big5, the same in both wordings
 };
 
 // One choice with a text of its own.
-constexpr ChoiceRun Named(const char* text, uint32_t number)
+constexpr ChoiceRun Named(TextPair text, uint32_t number)
 {
     return ChoiceRun{number, number, 1, ChoiceNumber::Counter, ChoiceShows::Nothing, 1, text, ""};
+}
+constexpr ChoiceRun Named(const char* text, uint32_t number)
+{
+    return Named(TextPair{text}, number);
 }
 // Counters that are their own numbers, shown as n / unit followed by `after`.
 constexpr ChoiceRun Numbers(uint32_t first, uint32_t last, uint32_t step = 1, const char* after = "",
                             uint32_t unit = 1)
 {
-    return ChoiceRun{first, last, step, ChoiceNumber::Counter, ChoiceShows::Counter, unit, "", after};
+    return ChoiceRun{first, last, step, ChoiceNumber::Counter, ChoiceShows::Counter, unit, {""}, after};
 }
 
 // One counter that is its own number, followed by `after`.
@@ -77,29 +77,19 @@ int ChoiceCount(const ChoiceList& list);
 bool ChoiceValue(const ChoiceList& list, int position, uint32_t& number);
 // The first position holding `number`; -1 when none does.
 int FindChoice(const ChoiceList& list, uint32_t number);
-// The text at `position` as a Big5 text record; false (and an empty text) when there is none.
-bool ChoiceText(const ChoiceList& list, int position, TextRecord& text);
+// The text at `position` in both wordings, as Big5 text records; false (and empty texts) when
+// there is none.
+bool ChoiceText(const ChoiceList& list, int position, TextRecord& traditional, TextRecord& simplified);
 
-// Calls visit(text, number) for every choice in order.
+// Calls visit(text, number) for every choice in order, the text as a TextPair.
 template <class Visit>
 void ForEachChoice(const ChoiceList& list, Visit&& visit)
 {
     const int count = ChoiceCount(list);
-    TextRecord text = {};
+    TextRecord traditional = {};
+    TextRecord simplified = {};
     uint32_t number = 0;
     for (int position = 0; position < count; ++position)
-        if (ChoiceText(list, position, text) && ChoiceValue(list, position, number))
-            visit(static_cast<const TextRecord&>(text), number);
+        if (ChoiceText(list, position, traditional, simplified) && ChoiceValue(list, position, number))
+            visit(TextPair{traditional.text, simplified.text}, number);
 }
-
-// --- Pairs of a check box and a combo box (ShowChoice of ChoiceRows.h shows a read) ---------
-
-// The position a DWORD value stands for; -1 when it cannot be read as a DWORD or is no choice.
-int ReadChoice(const ValueSlot& value, const ChoiceList& list);
-// Places a pair's combo box with the drop height every page gives it (100). Setting a combo
-// box's size makes Wine lay its list out again, which costs many times a plain move: a box
-// that has the width already only moves, keeping its drop height.
-void PlaceChoiceCombo(QmCombo& combo, int x, int y, int width);
-// Writes the number of choice `selection` to `value`; nothing for no selection (-1) or a
-// position the list does not have.
-void WriteChoice(QmCReg& reg, const ValueSlot& value, const ChoiceList& list, int selection);

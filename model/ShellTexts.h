@@ -32,5 +32,5 @@ enum TitleId {
 extern const TextRecord kTitles950[kTitleCount];
 extern const TextRecord kTitles936[kTitleCount];
 
-inline TextPair PageName(int page) { return TextPair{&kPageNames950[page], &kPageNames936[page]}; }
-inline TextPair Title(TitleId id) { return TextPair{&kTitles950[id], &kTitles936[id]}; }
+constexpr TextPair PageName(int page) { return TextPair{kPageNames950[page].text, kPageNames936[page].text}; }
+constexpr TextPair Title(TitleId id) { return TextPair{kTitles950[id].text, kTitles936[id].text}; }

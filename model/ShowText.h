@@ -15,5 +15,5 @@ QmOwnedWide ShowText(int language, const char* text950, const char* text936);
 QmOwnedWide ShowText(int language, const TextRecord& text950, const TextRecord& text936);
 inline QmOwnedWide ShowText(int language, const TextPair& text)
 {
-    return ShowText(language, *text.traditional, *text.simplified);
+    return ShowText(language, text.traditional, text.Simplified());
 }

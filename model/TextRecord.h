@@ -1,6 +1,6 @@
 // UI texts. Every text is stored in Big5 (the sources are UTF-8; the catalogue's sources are
 // compiled with a Big5 execution character set). Where the Traditional and Simplified wordings
-// differ, a text has two records: the 950 variant and the 936 variant, in parallel arrays.
+// differ, a text has two wordings: the 950 variant and the 936 variant.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +12,12 @@ struct TextRecord {
     char text[kTextBytes];
 };
 
-// A text in its two wordings; both point at the same record when they do not differ.
+// A text in its two wordings, as every table holds one: the 950 wording, and the 936
+// wording where the two differ (null: the same text). Both are Big5; the 936 wording is
+// converted to Simplified Chinese when shown.
 struct TextPair {
-    const TextRecord* traditional;  // 950 variant
-    const TextRecord* simplified;   // 936 variant (still Big5, converted when shown)
+    const char* traditional;
+    const char* simplified = nullptr;
+
+    constexpr const char* Simplified() const { return simplified ? simplified : traditional; }
 };

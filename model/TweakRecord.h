@@ -85,17 +85,18 @@ struct KeyToggle {
     wchar_t keyPath[kKeyPathUnits];
 };
 
-// Where a value lives, for helpers that read or write several places at once.
+// Where a value lives, and its type, for settings kept in several places at once.
 struct RegPlace {
     uint32_t root;
     const wchar_t* keyPath;
     const wchar_t* valueName;
+    uint32_t valueType;  // REG_DWORD or REG_SZ
 };
 
 template <class Record>
-RegPlace PlaceOf(const Record& record)
+constexpr RegPlace PlaceOf(const Record& record)
 {
-    return RegPlace{record.root, record.keyPath, record.valueName};
+    return RegPlace{record.root, record.keyPath, record.valueName, record.valueType};
 }
 
 template <class T, size_t N>

@@ -35,18 +35,6 @@ void ApplyStringToggle(QmCReg& reg, const StringToggle& record, int check)
                         check == kChecked ? record.onText : record.offText);
 }
 
-void ApplyDwordToggles(QmCReg& reg, const DwordToggle* const* records, int count, int check, WhenCleared cleared)
-{
-    for (int i = 0; i < count; ++i)
-        ApplyDwordToggle(reg, *records[i], check, cleared);
-}
-
-void ApplyStringToggles(QmCReg& reg, const StringToggle* const* records, int count, int check)
-{
-    for (int i = 0; i < count; ++i)
-        ApplyStringToggle(reg, *records[i], check);
-}
-
 void ApplyPolicyPair(QmCReg& reg, const DwordToggle& machine, const DwordToggle& user, int check,
                      WhenCleared cleared)
 {
@@ -57,30 +45,6 @@ void ApplyPolicyPair(QmCReg& reg, const DwordToggle& machine, const DwordToggle&
     if (reg.IsSuccess(reg.ReadDword(machineRoot, machine.keyPath, machine.valueName)))
         reg.DeleteValue(machineRoot, machine.keyPath, machine.valueName);
     ApplyDwordToggle(reg, user, check, cleared);
-}
-
-void ApplyDwordChoice(QmCReg& reg, const RegPlace* places, int placeCount, int check, int selection,
-                      const uint32_t* values, int valueCount, WhenCleared cleared)
-{
-    for (int p = 0; p < placeCount; ++p) {
-        const HKEY root = RootKey(places[p].root);
-        if (check == kChecked && selection >= 0 && selection < valueCount)
-            reg.WriteDword(root, places[p].keyPath, places[p].valueName, values[selection]);
-        else if (check == kCleared && cleared == WhenCleared::Delete)
-            reg.DeleteValue(root, places[p].keyPath, places[p].valueName);
-    }
-}
-
-void ApplyStringChoice(QmCReg& reg, const RegPlace* places, int placeCount, int check, int selection,
-                       const wchar_t* const* texts, int textCount, WhenCleared cleared)
-{
-    for (int p = 0; p < placeCount; ++p) {
-        const HKEY root = RootKey(places[p].root);
-        if (check == kChecked && selection >= 0 && selection < textCount)
-            reg.WriteString(root, places[p].keyPath, places[p].valueName, texts[selection]);
-        else if (check == kCleared && cleared == WhenCleared::Delete)
-            reg.DeleteValue(root, places[p].keyPath, places[p].valueName);
-    }
 }
 
 int RemoveKey(QmCReg& reg, uint32_t root, const wchar_t* keyPath)

@@ -5,7 +5,6 @@
 #pragma once
 
 #include "model/TweakRecord.h"
-#include "ui/QmWndBase.h"
 
 #include <windows.h>
 
@@ -22,22 +21,10 @@ enum class WhenCleared {
 void ApplyDwordToggle(QmCReg& reg, const DwordToggle& record, int check, WhenCleared cleared);
 // Checked: onText; cleared: offText (both converted with the ANSI code page).
 void ApplyStringToggle(QmCReg& reg, const StringToggle& record, int check);
-// The same write to several records: several places of one setting, or several values of one
-// item, in order.
-void ApplyDwordToggles(QmCReg& reg, const DwordToggle* const* records, int count, int check, WhenCleared cleared);
-void ApplyStringToggles(QmCReg& reg, const StringToggle* const* records, int count, int check);
-
 // The machine-wide policy value is removed when it reads as a DWORD; then the per-user value
 // alone decides and is written as a toggle.
 void ApplyPolicyPair(QmCReg& reg, const DwordToggle& machine, const DwordToggle& user, int check,
                      WhenCleared cleared);
-
-// A check box with a choice: checked with a selection i >= 0 writes values[i] to every place;
-// checked without a selection writes nothing; cleared deletes every place or leaves it.
-void ApplyDwordChoice(QmCReg& reg, const RegPlace* places, int placeCount, int check, int selection,
-                      const uint32_t* values, int valueCount, WhenCleared cleared);
-void ApplyStringChoice(QmCReg& reg, const RegPlace* places, int placeCount, int check, int selection,
-                       const wchar_t* const* texts, int textCount, WhenCleared cleared);
 
 // How a key toggle removes its key.
 enum class KeyRemoval {
@@ -50,19 +37,3 @@ void ApplyKeyToggle(QmCReg& reg, const KeyToggle& record, int check, KeyRemoval 
 // DeleteKey; when that fails, WriteString of "" to the default value, then
 // DeleteKeyIfAtMostOneValue. The result of the last step.
 int RemoveKey(QmCReg& reg, uint32_t root, const wchar_t* keyPath);
-
-// The frame of every page apply: -1 with nothing written when the page list or the apply
-// button does not exist; else both are disabled, `writes` runs, both are enabled again
-// whatever the writes did, and the result is 0.
-template <class Writes>
-int RunApplyFrame(QmWndBase* pageList, QmWndBase* applyButton, Writes&& writes)
-{
-    if (!pageList || !applyButton)
-        return -1;
-    applyButton->Enable(FALSE);
-    pageList->Enable(FALSE);
-    writes();
-    applyButton->Enable(TRUE);
-    pageList->Enable(TRUE);
-    return 0;
-}

@@ -4,13 +4,9 @@
 
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
-#include "model/CheckRows.h"
 #include "model/ShellTexts.h"
-#include "model/TweakRead.h"
-#include "model/TweakWrite.h"
+#include "pages/PageWalks.h"
 #include "platform/QmCReg.h"
-
-#include <iterator>
 
 namespace {
 
@@ -50,77 +46,39 @@ const StringToggle kNumLockVista7[] = {
     {0, "登入畫面開啟鍵盤的 Num Lock 鍵", REG_SZ, kRootUsers, L".DEFAULT\\Control Panel\\Keyboard", L"InitialKeyboardIndicators", "0", "2147483648"},
 };
 
-// The three check lists: group box, list, title, and the rows' texts (the same in both
-// wordings) with their pictures.
-struct RowText {
-    TextRecord text;
-    int image;
+// text  picture  kind  values (written in order, with what clearing does)  [shown on  recommended]
+const CheckRow kDesktopRows[] = {
+    {{"保持上次的桌面設置"}, 39, kPlain, {Dw(kDesktopToggles[0])}, kAll, kCheck},
+    {{"桌面顯示系統版本"}, 39, kPlain, {Dw(kDesktopToggles[1])}},
+    {{"禁止更改桌面背景"}, 41, RowKind::PolicyPair, {Dw(kWallpaperMachine[0]), Dw(kWallpaperUser[0])}},
 };
-const RowText kDesktopRows[] = {{{950, "保持上次的桌面設置"}, 39}, {{950, "桌面顯示系統版本"}, 39}, {{950, "禁止更改桌面背景"}, 41}};
-const RowText kTaskbarRows[] = {{{950, "鎖定工作列"}, 22}, {{950, "類似工具列按鈕分組"}, 22}, {{950, "不顯示時鐘"}, 41}};
-const RowText kLogonRows[] = {{{950, "登入時顯示電腦系統管理員帳戶"}, 56},
-                              {{950, "啟動時執行重新整理磁碟"}, 56},
-                              {{950, "登入畫面禁止執行螢幕保護程式"}, 56},
-                              {{950, "登入畫面開啟鍵盤的 Num Lock 鍵"}, 56}};
-const int kClockRow = 2;  // taskbar list, Windows XP only
+const CheckRow kTaskbarRows[] = {
+    {{"鎖定工作列"}, 22, kPlain, {Dw(kTaskbarToggles[0])}},
+    {{"類似工具列按鈕分組"}, 22, kPlain, {Dw(kTaskbarToggles[1])}},
+    {{"不顯示時鐘"}, 41, RowKind::PolicyPair, {Dw(kClockMachine[0]), Dw(kClockUser[0], kDelete)}, kXp},
+};
+// The Num Lock row is one row whose on text depends on the Windows version.
+const CheckRow kLogonRows[] = {
+    {{"登入時顯示電腦系統管理員帳戶"}, 56, kPlain, {Dw(kAdministratorAtLogon[0], kDelete)}},
+    {{"啟動時執行重新整理磁碟"}, 56, kPlain, {Sz(kLogonStrings[0])}, kAll, kCheck},
+    {{"登入畫面禁止執行螢幕保護程式"}, 56, kPlain, {Sz(kLogonStrings[1])}},
+    {{"登入畫面開啟鍵盤的 Num Lock 鍵"}, 56, kPlain, {Sz(kNumLockXp[0])}, kXp},
+    {{"登入畫面開啟鍵盤的 Num Lock 鍵"}, 56, kPlain, {Sz(kNumLockVista7[0])}, kVista7},
+};
+const CheckRow& kNumLockRowXp = kLogonRows[3];
+const CheckRow& kNumLockRowVista7 = kLogonRows[4];
 
-struct ListOfPage {
-    int groupId;
-    int listId;
-    TitleId title;
-    const RowText* rows;
-    int rowCount;
-};
 // group  list  title  rows
-const ListOfPage kLists[] = {
-    {kIdGroupMain, kIdListMain, kTitleDesktop, kDesktopRows, CountOf(kDesktopRows)},
-    {kIdGroupRight, kIdListRight, kTitleTaskbar, kTaskbarRows, CountOf(kTaskbarRows)},
-    {kIdGroupLower, kIdListLower, kTitleLogonStartup, kLogonRows, CountOf(kLogonRows)},
+const CheckList kLists[] = {
+    {kIdGroupMain, kIdListMain, Title(kTitleDesktop), {kDesktopRows}},
+    {kIdGroupRight, kIdListRight, Title(kTitleTaskbar), {kTaskbarRows}},
+    {kIdGroupLower, kIdListLower, Title(kTitleLogonStartup), {kLogonRows}},
 };
+const CheckList& kLogonList = kLists[2];
 
-// Every row but the Num Lock row, in the order the page reads and writes them. A row is a
-// DWORD toggle, a policy pair (the machine-wide value wins while it exists) or a text toggle.
-struct TweakRow {
-    int listId;
-    int row;
-    const DwordToggle* value;    // the value, or a policy pair's per-user value
-    const DwordToggle* machine;  // a policy pair's machine-wide value
-    const StringToggle* text;
-    WhenCleared cleared;
-    bool xpOnly;
-};
-// list  row  value  machine  text  when cleared  XP only
-const TweakRow kRows[] = {
-    {kIdListMain, 0, &kDesktopToggles[0], nullptr, nullptr, WhenCleared::WriteOff, false},
-    {kIdListMain, 1, &kDesktopToggles[1], nullptr, nullptr, WhenCleared::WriteOff, false},
-    {kIdListMain, 2, kWallpaperUser, kWallpaperMachine, nullptr, WhenCleared::WriteOff, false},
-    {kIdListRight, 0, &kTaskbarToggles[0], nullptr, nullptr, WhenCleared::WriteOff, false},
-    {kIdListRight, 1, &kTaskbarToggles[1], nullptr, nullptr, WhenCleared::WriteOff, false},
-    {kIdListRight, kClockRow, kClockUser, kClockMachine, nullptr, WhenCleared::Delete, true},
-    {kIdListLower, 0, kAdministratorAtLogon, nullptr, nullptr, WhenCleared::Delete, false},
-    {kIdListLower, 1, nullptr, nullptr, &kLogonStrings[0], WhenCleared::WriteOff, false},
-    {kIdListLower, 2, nullptr, nullptr, &kLogonStrings[1], WhenCleared::WriteOff, false},
-};
-const int kNumLockRow = 3;  // logon list; its on text depends on the Windows version
-
-const StringToggle& NumLockRecord(const QmThisApp& app)
+bool HasControls(const QmThisApp& app)
 {
-    return app.IsXp() ? kNumLockXp[0] : kNumLockVista7[0];
-}
-
-bool HasControls(QmThisApp& app)
-{
-    if (!app.Button(kIdApplyButton) || !app.Combo(kIdPageList) || !app.Combo(kIdProgramList))
-        return false;
-    for (const ListOfPage& list : kLists)
-        if (!app.Button(list.groupId) || !app.ListView(list.listId))
-            return false;
-    return true;
-}
-
-bool RowShown(const QmThisApp& app, const TweakRow& row)
-{
-    return !row.xpOnly || app.IsXp();
+    return HasTableControls(app, kLists) && app.Combo(kIdProgramList);
 }
 
 }  // namespace
@@ -129,19 +87,10 @@ int ShowDesktopPage(QmThisApp& app)
 {
     if (!HasControls(app))
         return 0;
-    app.Combo(kIdPageList)->Enable(false);
-    for (const ListOfPage& page : kLists) {
-        QmButton* group = app.Button(page.groupId);
-        group->SetText(L"");
-        app.SetCaption(group, Title(page.title));
-        QmListview* list = app.ListView(page.listId);
-        list->DeleteAllItems();
-        for (int i = 0; i < page.rowCount; ++i) {
-            if (page.listId == kIdListRight && i == kClockRow && !app.IsXp())
-                continue;
-            app.InsertCheckRow(list, list->GetItemCount(), page.rows[i].text, page.rows[i].image);
-        }
-    }
+    // Without a wording the titles stay empty rather than another page's.
+    for (const CheckList& list : kLists)
+        app.Button(list.groupId)->SetText(L"");
+    ShowRows(app, kLists);
     return 1;
 }
 
@@ -159,80 +108,31 @@ int LayoutDesktopPage(QmThisApp& app, int width, int height)
     return 0;
 }
 
-int ReadDesktopPage(QmThisApp& app)
+void ReadDesktopPage(const SystemFacts& system, PageState& state)
 {
-    if (!HasControls(app))
-        return -1;
-    for (const TweakRow& row : kRows) {
-        if (!RowShown(app, row))
-            continue;
-        QmListview& list = *app.ListView(row.listId);
-        if (row.text)
-            ReadStringCheck(list, row.row, *row.text);
-        else if (row.machine)
-            ReadPolicyPairCheck(list, row.row, *row.machine, *row.value);
-        else
-            ReadDwordCheck(list, row.row, *row.value);
-    }
-    ReadStringCheck(*app.ListView(kIdListLower), kNumLockRow, NumLockRecord(app));
-    for (const ListOfPage& page : kLists)
-        RedrawCheckRows(*app.ListView(page.listId));
-    return 0;
+    ReadRows(kLists, system, state);
 }
 
 int ApplyDesktopPage(QmThisApp& app)
 {
     if (!HasControls(app))
         return -1;
-    return RunApplyFrame(app.Combo(kIdPageList), app.Button(kIdApplyButton), [&app] {
-        QmCReg reg;
-        for (const TweakRow& row : kRows) {
-            if (!RowShown(app, row))
-                continue;
-            const int check = app.ListView(row.listId)->GetItemCheck(row.row);
-            if (row.text)
-                ApplyStringToggle(reg, *row.text, check);
-            else if (row.machine)
-                ApplyPolicyPair(reg, *row.machine, *row.value, check, row.cleared);
-            else
-                ApplyDwordToggle(reg, *row.value, check, row.cleared);
-        }
-        ApplyLogonNumLock(app);
-    });
+    return RunApplyFrame(app, [](QmCReg& reg, QmThisApp& page) { ApplyRows(reg, page, kLists); });
 }
 
 int ApplyLogonNumLock(QmThisApp& app)
 {
-    QmListview* list = app.ListView(kIdListLower);
-    if (!list)
-        return 1;
     QmCReg reg;
-    ApplyStringToggle(reg, NumLockRecord(app), list->GetItemCheck(kNumLockRow));
+    ApplyRow(reg, app, kLogonList, app.IsXp() ? kNumLockRowXp : kNumLockRowVista7);
     return 1;
 }
 
 void RecommendDesktopPage(QmThisApp& app)
 {
-    if (QmListview* desktop = app.ListView(kIdListMain))
-        desktop->CheckItem(0);
-    if (QmListview* logon = app.ListView(kIdListLower))
-        logon->CheckItem(1);
+    RecommendRows(app, kLists);
 }
 
 void DesktopBackupItems(const QmThisApp& app, BackupList& items)
 {
-    for (const DwordToggle& record : kDesktopToggles)
-        items.AddDword(record);
-    items.AddDword(kWallpaperMachine[0]);
-    items.AddDword(kWallpaperUser[0]);
-    for (const DwordToggle& record : kTaskbarToggles)
-        items.AddDword(record);
-    if (app.IsXp()) {
-        items.AddDword(kClockMachine[0]);
-        items.AddDword(kClockUser[0]);
-    }
-    items.AddDword(kAdministratorAtLogon[0]);
-    for (const StringToggle& record : kLogonStrings)
-        items.AddText(record);
-    items.AddText(NumLockRecord(app));
+    BackupRows(kLists, app.Facts(), items);
 }

@@ -5,12 +5,8 @@
 
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
-#include "model/CheckListRefill.h"
-#include "model/CheckRows.h"
-#include "model/GroupRows.h"
 #include "model/ShellTexts.h"
-#include "model/TweakRead.h"
-#include "model/TweakWrite.h"
+#include "pages/PageWalks.h"
 #include "platform/QmCReg.h"
 
 namespace {
@@ -44,132 +40,67 @@ const DwordToggle kHalfOpenLimit[] = {
     {0, "啟用半開放的 TCP 連線限制", REG_DWORD, kRootLocalMachine, L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters", L"EnableConnectionRateLimiting", 0, 1},
 };
 
-const TextRecord kRowTexts[] = {
-    {950, "快速重新傳輸"},
-    {950, "使用兩個介面平衡負載"},
-    {950, "啟用無效閘道偵測"},
-    {950, "啟用黑洞偵測"},
-    {950, "搜索 MTU 傳輸單元最大值"},
-    {950, "啟用 RFC 1323 時間戳記"},
-    {950, "改善間歇性的通信失敗"},
-    {950, "避免遭受惡意的名稱釋放攻擊"},
-    {950, "加快 SackOpts"},
-    {950, "使用 802.3 SNAP 編碼傳輸乙太網封包"},
-    {950, "使用 RFC 1122 規格模式"},
-    {950, "關機時自動釋放 IP"},
-    {950, "加快 Telnet"},
-    {950, "加快預讀網頁瀏覽速度"},
-    {950, "啟用半開放的 TCP 連線限制"},
-};
-const int kRowImage = 37;
-
-// A row of one value, or of two values that must both hold their on values.
-struct TweakRow {
-    int row;
-    const DwordToggle* values;  // consecutive records
-    int valueCount;
-    WhenCleared cleared;
-    bool vista7Only;
-};
-// row  values  count  when cleared  Vista and 7 only
-const TweakRow kRows[] = {
-    {0, &kSwitches[0], 1, WhenCleared::Delete, false},
-    {1, &kSwitches[1], 1, WhenCleared::Delete, false},
-    {2, &kSwitches[2], 1, WhenCleared::Delete, false},
-    {3, &kSwitches[3], 1, WhenCleared::Delete, false},
-    {4, &kSwitches[4], 1, WhenCleared::Delete, false},
-    {5, &kSwitches[5], 1, WhenCleared::Delete, false},
-    {6, &kSwitches[6], 1, WhenCleared::Delete, false},
-    {7, &kSwitches[7], 1, WhenCleared::Delete, false},
-    {8, &kSwitches[8], 1, WhenCleared::Delete, false},
-    {9, &kSwitches[9], 1, WhenCleared::Delete, false},
-    {10, &kSwitches[10], 1, WhenCleared::Delete, false},
-    {11, &kSwitches[11], 1, WhenCleared::Delete, false},
-    {12, &kValuePairs[0], 2, WhenCleared::WriteOff, false},
-    {13, &kValuePairs[2], 2, WhenCleared::Delete, false},
-    {14, kHalfOpenLimit, 1, WhenCleared::Delete, true},
+// text  picture  kind  values (written in order, with what clearing does)  shown on  recommended
+const CheckRow kRows[] = {
+    {{"快速重新傳輸"}, 37, kPlain, {Dw(kSwitches[0], kDelete)}, kAll, kCheck},
+    {{"使用兩個介面平衡負載"}, 37, kPlain, {Dw(kSwitches[1], kDelete)}, kAll, kClear},
+    {{"啟用無效閘道偵測"}, 37, kPlain, {Dw(kSwitches[2], kDelete)}, kAll, kCheck},
+    {{"啟用黑洞偵測"}, 37, kPlain, {Dw(kSwitches[3], kDelete)}, kAll, kClear},
+    {{"搜索 MTU 傳輸單元最大值"}, 37, kPlain, {Dw(kSwitches[4], kDelete)}, kAll, kCheck},
+    {{"啟用 RFC 1323 時間戳記"}, 37, kPlain, {Dw(kSwitches[5], kDelete)}, kAll, kCheck},
+    {{"改善間歇性的通信失敗"}, 37, kPlain, {Dw(kSwitches[6], kDelete)}, kAll, kCheck},
+    {{"避免遭受惡意的名稱釋放攻擊"}, 37, kPlain, {Dw(kSwitches[7], kDelete)}, kAll, kCheck},
+    {{"加快 SackOpts"}, 37, kPlain, {Dw(kSwitches[8], kDelete)}, kAll, kCheck},
+    {{"使用 802.3 SNAP 編碼傳輸乙太網封包"}, 37, kPlain, {Dw(kSwitches[9], kDelete)}, kAll, kClear},
+    {{"使用 RFC 1122 規格模式"}, 37, kPlain, {Dw(kSwitches[10], kDelete)}, kAll, kClear},
+    {{"關機時自動釋放 IP"}, 37, kPlain, {Dw(kSwitches[11], kDelete)}, kAll, kCheck},
+    {{"加快 Telnet"}, 37, kPlain, {Dw(kValuePairs[0]), Dw(kValuePairs[1])}, kAll, kCheck},
+    {{"加快預讀網頁瀏覽速度"}, 37, kPlain, {Dw(kValuePairs[2], kDelete), Dw(kValuePairs[3], kDelete)}, kAll, kCheck},
+    {{"啟用半開放的 TCP 連線限制"}, 37, kPlain, {Dw(kHalfOpenLimit[0], kDelete)}, kVista7, kCheck},
 };
 
-bool HasControls(QmThisApp& app)
-{
-    return app.Combo(kIdPageList) && app.Button(kIdApplyButton) && app.Button(kIdGroupMain) &&
-           app.ListView(kIdListMain);
-}
-
-bool RowShown(const QmThisApp& app, const TweakRow& row)
-{
-    return !row.vista7Only || app.IsVista() || app.IsWin7();
-}
+// group  list  title  rows
+const CheckList kLists[] = {
+    {kIdGroupMain, kIdListMain, Title(kTitleNetwork1), {kRows}},
+};
 
 }  // namespace
 
 int ShowNetwork1Page(QmThisApp& app)
 {
-    if (!HasControls(app))
+    if (!HasTableControls(app, kLists))
         return 0;
-    app.Combo(kIdPageList)->Enable(false);
-    app.SetCaption(app.Button(kIdGroupMain), Title(kTitleNetwork1));
-    QmListview* list = app.ListView(kIdListMain);
-    CheckListRefill refill(*list);
-    for (const TweakRow& row : kRows)
-        if (RowShown(app, row))
-            app.InsertCheckRow(list, list->GetItemCount(), kRowTexts[row.row], kRowImage);
+    ShowRows(app, kLists);
     return 1;
 }
 
 int LayoutNetwork1Page(QmThisApp& app, int width, int height)
 {
-    if (!HasControls(app))
+    if (!HasTableControls(app, kLists))
         return -1;
     PlaceListGroup(app, kIdGroupMain, kIdListMain, 4, kPageTop, LeftColumnWidth(width), height - 52);
     PlaceApplyButtons(app, width, height);
     return 0;
 }
 
-int ReadNetwork1Page(QmThisApp& app)
+void ReadNetwork1Page(const SystemFacts& system, PageState& state)
 {
-    if (!HasControls(app))
-        return -1;
-    QmListview& list = *app.ListView(kIdListMain);
-    for (const TweakRow& row : kRows) {
-        if (RowShown(app, row))
-            ReadDwordRow(list, row.row, row.values, row.valueCount);
-    }
-    RedrawCheckRows(list);
-    return 1;
+    ReadRows(kLists, system, state);
 }
 
 int ApplyNetwork1Page(QmThisApp& app)
 {
-    if (!HasControls(app))
+    if (!HasTableControls(app, kLists))
         return -1;
-    return RunApplyFrame(app.Combo(kIdPageList), app.Button(kIdApplyButton), [&app] {
-        QmCReg reg;
-        QmListview& list = *app.ListView(kIdListMain);
-        for (const TweakRow& row : kRows) {
-            if (RowShown(app, row))
-                ApplyDwordRow(reg, row.values, row.valueCount, list.GetItemCheck(row.row), row.cleared);
-        }
-    });
+    return RunApplyFrame(app, [](QmCReg& reg, QmThisApp& page) { ApplyRows(reg, page, kLists); });
 }
 
 void RecommendNetwork1Page(QmThisApp& app)
 {
-    QmListview* list = app.ListView(kIdListMain);
-    if (!list)
-        return;
-    if (app.IsVista() || app.IsWin7())
-        list->CheckItem(14);
-    for (int row : {0, 2, 4, 5, 6, 7, 8, 11, 12, 13})
-        list->CheckItem(row);
-    for (int row : {1, 3, 9, 10})
-        list->UncheckItem(row);
+    RecommendRows(app, kLists);
 }
 
 void Network1BackupItems(const QmThisApp& app, BackupList& items)
 {
-    for (const TweakRow& row : kRows)
-        if (RowShown(app, row))
-            for (int i = 0; i < row.valueCount; ++i)
-                items.AddDword(row.values[i]);
+    BackupRows(kLists, app.Facts(), items);
 }

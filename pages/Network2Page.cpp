@@ -6,11 +6,8 @@
 
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
-#include "model/ChoiceLists.h"
-#include "model/ChoiceRows.h"
-#include "model/RedrawPause.h"
 #include "model/ShellTexts.h"
-#include "model/TweakWrite.h"
+#include "pages/PageWalks.h"
 #include "platform/QmCReg.h"
 
 namespace {
@@ -56,15 +53,15 @@ const ChoiceRun kTimedWaitDelay[] = {
     Numbers(30, 119), Number(120, " (IPv4 建議)"), Numbers(121, 239), Number(240, " (IPv6 建議)"), Numbers(241, 300),
 };
 const ChoiceRun kForwardBuffer[] = {
-    {0, 0, 1, ChoiceNumber::ForwardBuffer, ChoiceShows::Number, 1, "", " (預設)"},
-    {1, 99, 1, ChoiceNumber::ForwardBuffer, ChoiceShows::Number, 1, "", ""},
+    {0, 0, 1, ChoiceNumber::ForwardBuffer, ChoiceShows::Number, 1, {""}, " (預設)"},
+    {1, 99, 1, ChoiceNumber::ForwardBuffer, ChoiceShows::Number, 1, {""}, ""},
 };
 // Five of their own, then a packet for every 256 bytes of each forward buffer.
 const ChoiceRun kForwardPackets[] = {
     Number(50, " (預設)"),
     Numbers(100, 250, 50),
-    {0, 0, 1, ChoiceNumber::ForwardPackets, ChoiceShows::Number, 1, "", " *"},
-    {1, 99, 1, ChoiceNumber::ForwardPackets, ChoiceShows::Number, 1, "", ""},
+    {0, 0, 1, ChoiceNumber::ForwardPackets, ChoiceShows::Number, 1, {""}, " *"},
+    {1, 99, 1, ChoiceNumber::ForwardPackets, ChoiceShows::Number, 1, {""}, ""},
 };
 // Milliseconds.
 const ChoiceRun kKeepAliveTime[] = {
@@ -99,16 +96,16 @@ const ChoiceRun kWindowSizes[] = {
     Number(1680),  Number(2144),  Number(3216),  Number(4824),  Number(5896),  Number(6243),
     Number(8192),  Number(8760),  Number(11680), Number(17520, " (乙太網設定)"), Number(35040), Number(37230),
     Number(37376), Number(45000), Number(64240), Number(65044),
-    {0, 14, 1, ChoiceNumber::WindowScale, ChoiceShows::Counter, 1, "縮放比例 ", ""},
+    {0, 14, 1, ChoiceNumber::WindowScale, ChoiceShows::Counter, 1, {"縮放比例 "}, ""},
 };
 // Counted in seconds, stored as the seconds' decimal digits read as hexadecimal, times 0x1000.
 const ChoiceRun kInternetTimeouts[] = {
-    {15, 45, 15, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 1, "", " 秒"},
-    {60, 240, 60, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 60, "", " 分鐘"},
-    {300, 300, 1, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 60, "", " 分鐘(建議)"},
-    {360, 1200, 60, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 60, "", " 分鐘"},
-    {1500, 3300, 300, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 60, "", " 分鐘"},
-    {3600, 7200, 1800, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 3600, "", " 小時"},
+    {15, 45, 15, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 1, {""}, " 秒"},
+    {60, 240, 60, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 60, {""}, " 分鐘"},
+    {300, 300, 1, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 60, {""}, " 分鐘(建議)"},
+    {360, 1200, 60, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 60, {""}, " 分鐘"},
+    {1500, 3300, 300, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 60, {""}, " 分鐘"},
+    {3600, 7200, 1800, ChoiceNumber::SecondsAsHex, ChoiceShows::Counter, 3600, {""}, " 小時"},
 };
 const ChoiceRun kSynProtection[] = {Named("一般保護", 0), Named("更好保護", 1), Named("最好保護", 2)};
 const ChoiceRun kPortsExhausted[] = {
@@ -118,108 +115,40 @@ const ChoiceRun kHalfOpen[] = {Numbers(20, 100, 20), Numbers(150, 1000, 50)};
 
 // --- The pairs -------------------------------------------------------------------------------
 
-// How a pair reads and writes its value or values.
-enum class PairRule {
-    OneValue,     // cleared deletes the value
-    SameInBoth,   // both values hold the same number; cleared leaves them as they are
-    Timeouts,     // the short timeouts stand alone, longer ones need the second value too;
-                  // cleared deletes both
-};
-// Positions of the timeouts that KeepAliveTimeout holds alone (15 seconds to 2 minutes).
+// KeepAliveTimeout holds the timeouts from 15 seconds to 2 minutes alone; longer ones need
+// ServerInfoTimeout too.
 const int kShortTimeouts = 5;
 
-struct NetworkPair {
-    int checkId;
-    int comboId;
-    TextRecord caption;
-    const ValueSlot* values;  // one, or two consecutive records
-    ChoiceList choices;
-    PairRule rule;
-};
-// check  combo  caption  values  choices  rule
-const NetworkPair kPairs[] = {
-    {2041, 2008, {950, "傳輸最大封包大小"}, &kValues[0], ListOf(kMtu), PairRule::OneValue},
-    {2042, 2009, {950, "傳出 IP 封包的存留時間"}, &kValues[1], ListOf(kTimeToLive), PairRule::OneValue},
-    {2043, 2200, {950, "關閉連線維持等待時間"}, &kValues[2], ListOf(kTimedWaitDelay), PairRule::OneValue},
-    {2044, 2014, {950, "配置多少記憶體存放封包資料"}, &kValues[3], ListOf(kForwardBuffer), PairRule::OneValue},
-    {2045, 2015, {950, "路由器封包的 IP 封包數目"}, &kValues[4], ListOf(kForwardPackets), PairRule::OneValue},
-    {2046, 2016, {950, "持續作用封包時間"}, &kValues[5], ListOf(kKeepAliveTime), PairRule::OneValue},
-    {2047, 2017, {950, "收到回應前持續作用時間間隔"}, &kValues[6], ListOf(kKeepAliveInterval), PairRule::OneValue},
-    {2048, 2018, {950, "重新傳輸獨立資料次數"}, &kValues[7], ListOf(kDataRetransmissions), PairRule::OneValue},
-    {2049, 2019, {950, "重新傳輸連線要求 SYN 次數"}, &kValues[8], ListOf(kConnectRetransmissions), PairRule::OneValue},
-    {2050, 2020, {950, "IP 多點傳送封包範圍"}, &kValues[9], ListOf(kMulticastLevels), PairRule::OneValue},
-    {2065, 2021, {950, "TCP 可同時開啟最大連線數目"}, &kValues[10], ListOf(kConnectionCounts), PairRule::OneValue},
-    {2066, 2022, {950, "設定 IE 下載數量"}, &kValues[11], ListOf(kDownloadsPerServer), PairRule::SameInBoth},
-    {2067, 2023, {950, "TCP 接收最大視窗大小"}, &kValues[13], ListOf(kWindowSizes), PairRule::OneValue},
-    {2068, 2024, {950, "增加 IE 預設逾時值的持續性"}, &kValues[14], ListOf(kInternetTimeouts), PairRule::Timeouts},
-    {2069, 2025, {950, "拒絕 SYN 服務攻擊"}, &kValues[16], ListOf(kSynProtection), PairRule::OneValue},
-    {2072, 2077, {950, "觸發 SYN 防護的閾值"}, &kValues[17], ListOf(kPortsExhausted), PairRule::OneValue},
-    {2073, 2078, {950, "觸發 SYN 防護半連接值"}, &kValues[18], ListOf(kHalfOpen), PairRule::OneValue},
-    {2074, 2079, {950, "觸發 SYN 防護半連接重新傳輸值"}, &kValues[19], ListOf(kHalfOpen), PairRule::OneValue},
+// A cleared box deletes its values, but the download counts', which keep both values alike.
+// check  combo  caption  choices  places  when cleared  recommended: box  choice  [shown on  unknown  read  second from]
+const ChoiceRow kPairs[] = {
+    {2041, 2008, {"傳輸最大封包大小"}, ListOf(kMtu), {PlaceOf(kValues[0])}, kDelete, kCheck, 8},
+    {2042, 2009, {"傳出 IP 封包的存留時間"}, ListOf(kTimeToLive), {PlaceOf(kValues[1])}, kDelete, kCheck, 19},
+    {2043, 2200, {"關閉連線維持等待時間"}, ListOf(kTimedWaitDelay), {PlaceOf(kValues[2])}, kDelete, kCheck, 90},
+    {2044, 2014, {"配置多少記憶體存放封包資料"}, ListOf(kForwardBuffer), {PlaceOf(kValues[3])}, kDelete},
+    {2045, 2015, {"路由器封包的 IP 封包數目"}, ListOf(kForwardPackets), {PlaceOf(kValues[4])}, kDelete},
+    {2046, 2016, {"持續作用封包時間"}, ListOf(kKeepAliveTime), {PlaceOf(kValues[5])}, kDelete, kCheck, 6},
+    {2047, 2017, {"收到回應前持續作用時間間隔"}, ListOf(kKeepAliveInterval), {PlaceOf(kValues[6])}, kDelete, kCheck, 0},
+    {2048, 2018, {"重新傳輸獨立資料次數"}, ListOf(kDataRetransmissions), {PlaceOf(kValues[7])}, kDelete, kCheck, 3},
+    {2049, 2019, {"重新傳輸連線要求 SYN 次數"}, ListOf(kConnectRetransmissions), {PlaceOf(kValues[8])}, kDelete, kCheck, 3},
+    {2050, 2020, {"IP 多點傳送封包範圍"}, ListOf(kMulticastLevels), {PlaceOf(kValues[9])}, kDelete, kCheck, 2},
+    {2065, 2021, {"TCP 可同時開啟最大連線數目"}, ListOf(kConnectionCounts), {PlaceOf(kValues[10])}, kDelete, kCheck, 40},
+    {2066, 2022, {"設定 IE 下載數量"}, ListOf(kDownloadsPerServer), {PlaceOf(kValues[11]), PlaceOf(kValues[12])},
+     kLeave, kCheck, 9},
+    {2067, 2023, {"TCP 接收最大視窗大小"}, ListOf(kWindowSizes), {PlaceOf(kValues[13])}, kDelete, kCheck, 30},
+    {2068, 2024, {"增加 IE 預設逾時值的持續性"}, ListOf(kInternetTimeouts), {PlaceOf(kValues[14]), PlaceOf(kValues[15])},
+     kDelete, kCheck, 7, kAll, {false, -1}, ChoiceRead::SecondFrom, kShortTimeouts},
+    {2069, 2025, {"拒絕 SYN 服務攻擊"}, ListOf(kSynProtection), {PlaceOf(kValues[16])}, kDelete},
+    {2072, 2077, {"觸發 SYN 防護的閾值"}, ListOf(kPortsExhausted), {PlaceOf(kValues[17])}, kDelete},
+    {2073, 2078, {"觸發 SYN 防護半連接值"}, ListOf(kHalfOpen), {PlaceOf(kValues[18])}, kDelete},
+    {2074, 2079, {"觸發 SYN 防護半連接重新傳輸值"}, ListOf(kHalfOpen), {PlaceOf(kValues[19])}, kDelete},
 };
 const int kLeftColumnRows = 15;  // the rest stand at the top of the right column
 const int kWiderLeftColumn = 20;
 
-// check box  combo box  selection
-struct Recommended {
-    int checkId;
-    int comboId;
-    int selection;
-};
-const Recommended kRecommended[] = {
-    {2041, 2008, 8},  {2042, 2009, 19}, {2043, 2200, 90}, {2046, 2016, 6},  {2047, 2017, 0},  {2048, 2018, 3},
-    {2049, 2019, 3},  {2050, 2020, 2},  {2065, 2021, 40}, {2066, 2022, 9},  {2067, 2023, 30}, {2068, 2024, 7},
-};
-
-bool HasControls(QmThisApp& app)
+bool HasControls(const QmThisApp& app)
 {
-    if (!app.Combo(kIdPageList) || !app.Button(kIdApplyButton) || !app.Button(kIdGroupMain))
-        return false;
-    for (const NetworkPair& pair : kPairs)
-        if (!app.Button(pair.checkId) || !app.Combo(pair.comboId))
-            return false;
-    return true;
-}
-
-int ReadPair(const NetworkPair& pair)
-{
-    const int first = ReadChoice(pair.values[0], pair.choices);
-    if (pair.rule == PairRule::OneValue || first < 0)
-        return first;
-    if (pair.rule == PairRule::Timeouts && first < kShortTimeouts)
-        return first;
-    return ReadChoice(pair.values[1], pair.choices) == first ? first : -1;
-}
-
-// One value, or the pair's two.
-int ValueCount(const NetworkPair& pair)
-{
-    return pair.rule == PairRule::OneValue ? 1 : 2;
-}
-
-void DeleteValue(QmCReg& reg, const ValueSlot& value)
-{
-    reg.DeleteValue(RootKey(value.root), value.keyPath, value.valueName);
-}
-
-void ApplyPair(QmThisApp& app, QmCReg& reg, const NetworkPair& pair)
-{
-    const ValueSlot* values = pair.values;
-    if (BoxCheck(*app.Button(pair.checkId)) != 1) {
-        if (pair.rule != PairRule::SameInBoth)
-            DeleteValue(reg, values[0]);
-        if (pair.rule == PairRule::Timeouts)
-            DeleteValue(reg, values[1]);
-        return;
-    }
-    const int selection = app.Combo(pair.comboId)->GetCurSel();
-    if (selection < 0 || selection >= ChoiceCount(pair.choices))
-        return;
-    if (pair.rule == PairRule::Timeouts && selection < kShortTimeouts)
-        DeleteValue(reg, values[1]);
-    WriteChoice(reg, values[0], pair.choices, selection);
-    if (pair.rule == PairRule::SameInBoth || (pair.rule == PairRule::Timeouts && selection >= kShortTimeouts))
-        WriteChoice(reg, values[1], pair.choices, selection);
+    return HasTableControls(app, ListTable(), kPairs) && app.Button(kIdGroupMain);
 }
 
 }  // namespace
@@ -228,16 +157,8 @@ int ShowNetwork2Page(QmThisApp& app)
 {
     if (!HasControls(app))
         return 0;
-    app.Combo(kIdPageList)->Enable(false);
     app.SetCaption(app.Button(kIdGroupMain), Title(kTitleNetwork2));
-    for (const NetworkPair& pair : kPairs) {
-        QmButton* check = app.Button(pair.checkId);
-        QmCombo* combo = app.Combo(pair.comboId);
-        RedrawPause pause(*combo);
-        ResetChoice(*check, *combo);
-        app.SetCaption(check, pair.caption);
-        ForEachChoice(pair.choices, [&](const TextRecord& text, uint32_t) { app.AddComboText(combo, text); });
-    }
+    ShowChoices(app, kPairs);
     return 1;
 }
 
@@ -260,46 +181,31 @@ int LayoutNetwork2Page(QmThisApp& app, int width, int height)
     for (int i = 0; i < CountOf(kPairs); ++i) {
         const Box& column = columns[i < kLeftColumnRows ? 0 : 1];
         const int y = rowTop + (i < kLeftColumnRows ? i : i - kLeftColumnRows) * 24;
-        Place(app, kPairs[i].checkId, column.x, y, checkWidth, 20);
-        PlaceChoiceCombo(*app.Combo(kPairs[i].comboId), column.x + checkWidth, y, column.width - checkWidth);
+        Place(app, kPairs[i].boxId, column.x, y, checkWidth, 20);
+        Place(app, kPairs[i].comboId, column.x + checkWidth, y, column.width - checkWidth, kChoiceDropHeight);
     }
     PlaceApplyButtons(app, width, height);
     return 0;
 }
 
-int ReadNetwork2Page(QmThisApp& app)
+void ReadNetwork2Page(const SystemFacts& system, PageState& state)
 {
-    if (!HasControls(app))
-        return -1;
-    for (const NetworkPair& pair : kPairs)
-        ShowChoice(*app.Button(pair.checkId), *app.Combo(pair.comboId), ReadPair(pair));
-    return 1;
+    ReadChoices(kPairs, system, state);
 }
 
 int ApplyNetwork2Page(QmThisApp& app)
 {
     if (!HasControls(app))
         return -1;
-    return RunApplyFrame(app.Combo(kIdPageList), app.Button(kIdApplyButton), [&app] {
-        QmCReg reg;
-        for (const NetworkPair& pair : kPairs)
-            ApplyPair(app, reg, pair);
-    });
+    return RunApplyFrame(app, [](QmCReg& reg, QmThisApp& page) { ApplyChoices(reg, page, kPairs); });
 }
 
 void RecommendNetwork2Page(QmThisApp& app)
 {
-    for (const Recommended& row : kRecommended) {
-        if (QmButton* check = app.Button(row.checkId))
-            check->SetChecked();
-        if (QmCombo* combo = app.Combo(row.comboId))
-            combo->SetCurSel(row.selection);
-    }
+    RecommendChoices(app, kPairs);
 }
 
-void Network2BackupItems(const QmThisApp&, BackupList& items)
+void Network2BackupItems(const QmThisApp& app, BackupList& items)
 {
-    for (const NetworkPair& pair : kPairs)
-        for (int i = 0; i < ValueCount(pair); ++i)
-            items.AddDword(pair.values[i]);
+    BackupChoices(kPairs, app.Facts(), items);
 }

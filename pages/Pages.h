@@ -5,6 +5,7 @@
 #include "app/PageFunctions.h"
 #include "model/BackupList.h"
 
+class PageState;
 class QmThisApp;
 
 extern const PageFunctions kTweakPages[kTweakPageCount];
@@ -29,54 +30,51 @@ int ApplyLogonNumLock(QmThisApp& app);
 // Each page's functions.
 int ShowDesktopPage(QmThisApp& app);
 int LayoutDesktopPage(QmThisApp& app, int width, int height);
-int ReadDesktopPage(QmThisApp& app);
+void ReadDesktopPage(const SystemFacts& system, PageState& state);
 int ApplyDesktopPage(QmThisApp& app);
 void RecommendDesktopPage(QmThisApp& app);
 
 int ShowStartMenuPage(QmThisApp& app);
 int LayoutStartMenuPage(QmThisApp& app, int width, int height);
-int ReadStartMenuPage(QmThisApp& app);
+void ReadStartMenuPage(const SystemFacts& system, PageState& state);
 int ApplyStartMenuPage(QmThisApp& app);
 void RecommendStartMenuPage(QmThisApp& app);
 
 int ShowSystemPage(QmThisApp& app);
 int LayoutSystemPage(QmThisApp& app, int width, int height);
-int ReadSystemPage(QmThisApp& app);
+void ReadSystemPage(const SystemFacts& system, PageState& state);
 int ApplySystemPage(QmThisApp& app);
 void RecommendSystemPage(QmThisApp& app);
 
 int ShowRestrictionsPage(QmThisApp& app);
 int LayoutRestrictionsPage(QmThisApp& app, int width, int height);
-int ReadRestrictionsPage(QmThisApp& app);
+void ReadRestrictionsPage(const SystemFacts& system, PageState& state);
 int ApplyRestrictionsPage(QmThisApp& app);
-void RecommendRestrictionsPage(QmThisApp& app);
 
 int ShowHardwarePage(QmThisApp& app);
 int LayoutHardwarePage(QmThisApp& app, int width, int height);
-int ReadHardwarePage(QmThisApp& app);
+void ReadHardwarePage(const SystemFacts& system, PageState& state);
 int ApplyHardwarePage(QmThisApp& app);
 void RecommendHardwarePage(QmThisApp& app);
 
 int ShowNetwork1Page(QmThisApp& app);
 int LayoutNetwork1Page(QmThisApp& app, int width, int height);
-int ReadNetwork1Page(QmThisApp& app);
+void ReadNetwork1Page(const SystemFacts& system, PageState& state);
 int ApplyNetwork1Page(QmThisApp& app);
 void RecommendNetwork1Page(QmThisApp& app);
 
 int ShowNetwork2Page(QmThisApp& app);
 int LayoutNetwork2Page(QmThisApp& app, int width, int height);
-int ReadNetwork2Page(QmThisApp& app);
+void ReadNetwork2Page(const SystemFacts& system, PageState& state);
 int ApplyNetwork2Page(QmThisApp& app);
 void RecommendNetwork2Page(QmThisApp& app);
 
 int ShowIconsPage(QmThisApp& app);
 int LayoutIconsPage(QmThisApp& app, int width, int height);
-int ReadIconsPage(QmThisApp& app);
+void ReadIconsPage(const SystemFacts& system, PageState& state);
 int ApplyIconsPage(QmThisApp& app);
-void RecommendIconsPage(QmThisApp& app);
 
 int ShowInternetExplorerPage(QmThisApp& app);
 int LayoutInternetExplorerPage(QmThisApp& app, int width, int height);
-int ReadInternetExplorerPage(QmThisApp& app);
+void ReadInternetExplorerPage(const SystemFacts& system, PageState& state);
 int ApplyInternetExplorerPage(QmThisApp& app);
-void RecommendInternetExplorerPage(QmThisApp& app);

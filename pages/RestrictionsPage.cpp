@@ -6,8 +6,8 @@
 
 #include "app/PageLayout.h"
 #include "app/QmThisApp.h"
-#include "model/CheckRows.h"
 #include "model/ShellTexts.h"
+#include "pages/PageWalks.h"
 #include "platform/QmCReg.h"
 
 namespace {
@@ -89,130 +89,75 @@ void WriteMessengerRow(QmCReg& reg, int check)
         reg.DeleteKey(RootKey(key.root), key.keyPath);
 }
 
-const WhenCleared kOff = WhenCleared::WriteOff;
-const WhenCleared kDelete = WhenCleared::Delete;
-const RowRead kPlain = RowRead::AllOn;
-
-// text  936 text  image  read  values (written in order, with what clearing does)  [on  writer]
+// text  picture  kind  values (written in order, with what clearing does)  [shown on  recommended  shell  writer]
 const CheckRow kNetworkRows[] = {
-    {{950, "停用網路下載"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[0], kOff)}},
-    {{950, "禁止網站加入到任何區域"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[1], kOff)}},
-    {{950, "禁止使用存取設定"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[2], kOff)}},
-    {{950, "禁止更改 Temporary Internet Files"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[3], kOff)}},
-    {{950, "網上芳鄰隱藏 Active Directory 資料夾"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[4], kOff)}},
-    {{950, "禁止匿名連接"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[5], kDelete)}},
-    {{950, "禁用網路列印"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[6], kDelete)}},
-    {{950, "禁止自動共享工作站"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[7], kDelete)}},
-    {{950, "禁止自動共享伺服器"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[8], kDelete)}},
-    {{950, "禁止網上芳鄰共享最近開啟的檔案"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[9], kDelete)}},
-    {{950, "禁止下載檔案時選擇儲存路徑"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[10], kDelete)}},
-    {{950, "禁止使用網路連接共享"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[11], kDelete)}},
-    {{950, "禁止修改進階 TCP/IP 設定"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[12], kDelete)}},
-    {{950, "禁止使用鄰近電腦選項"}, nullptr, 37, kPlain, {Dw(kNetworkToggles[13], kDelete)}},
-    {{950, "禁止網上芳鄰顯示整個網路"}, nullptr, 37, kPlain, {Dw(kTwoRootToggles[0], kOff), Dw(kTwoRootToggles[1], kOff)}},
-    {{950, "禁止檔案總管顯示 [網路上的芳鄰]"}, nullptr, 37, kPlain, {Dw(kTwoRootToggles[2], kDelete), Dw(kTwoRootToggles[3], kDelete)}},
-    {{950, "禁止使用自動完成表單"}, nullptr, 37, kPlain, {Dw(kTwoRootToggles[4], kDelete), Dw(kTwoRootToggles[5], kDelete)}, RowOn::Ie6},
-    {{950, "禁止使用 Windows Messenger"}, nullptr, 37, kPlain, {Dw(kMessenger[0])}, RowOn::Xp, WriteMessengerRow},
+    {{"停用網路下載"}, 37, kPlain, {Dw(kNetworkToggles[0], kOff)}},
+    {{"禁止網站加入到任何區域"}, 37, kPlain, {Dw(kNetworkToggles[1], kOff)}},
+    {{"禁止使用存取設定"}, 37, kPlain, {Dw(kNetworkToggles[2], kOff)}},
+    {{"禁止更改 Temporary Internet Files"}, 37, kPlain, {Dw(kNetworkToggles[3], kOff)}},
+    {{"網上芳鄰隱藏 Active Directory 資料夾"}, 37, kPlain, {Dw(kNetworkToggles[4], kOff)}},
+    {{"禁止匿名連接"}, 37, kPlain, {Dw(kNetworkToggles[5], kDelete)}},
+    {{"禁用網路列印"}, 37, kPlain, {Dw(kNetworkToggles[6], kDelete)}},
+    {{"禁止自動共享工作站"}, 37, kPlain, {Dw(kNetworkToggles[7], kDelete)}},
+    {{"禁止自動共享伺服器"}, 37, kPlain, {Dw(kNetworkToggles[8], kDelete)}},
+    {{"禁止網上芳鄰共享最近開啟的檔案"}, 37, kPlain, {Dw(kNetworkToggles[9], kDelete)}},
+    {{"禁止下載檔案時選擇儲存路徑"}, 37, kPlain, {Dw(kNetworkToggles[10], kDelete)}},
+    {{"禁止使用網路連接共享"}, 37, kPlain, {Dw(kNetworkToggles[11], kDelete)}},
+    {{"禁止修改進階 TCP/IP 設定"}, 37, kPlain, {Dw(kNetworkToggles[12], kDelete)}},
+    {{"禁止使用鄰近電腦選項"}, 37, kPlain, {Dw(kNetworkToggles[13], kDelete)}},
+    {{"禁止網上芳鄰顯示整個網路"}, 37, kPlain, {Dw(kTwoRootToggles[0], kOff), Dw(kTwoRootToggles[1], kOff)}},
+    {{"禁止檔案總管顯示 [網路上的芳鄰]"}, 37, kPlain, {Dw(kTwoRootToggles[2], kDelete), Dw(kTwoRootToggles[3], kDelete)}},
+    {{"禁止使用自動完成表單"}, 37, kPlain, {Dw(kTwoRootToggles[4], kDelete), Dw(kTwoRootToggles[5], kDelete)}, ShownOn::Ie6},
+    // Read by PreventRun alone; a backup keeps Hide Messenger too.
+    {{"禁止使用 Windows Messenger"}, 37, RowKind::FirstValue, {Dw(kMessenger[0]), Dw(kMessenger[1])}, kXp,
+     kNone, nullptr, WriteMessengerRow},
 };
 const CheckRow kExplorerRows[] = {
-    {{950, "禁止放入光碟到光碟機後自動運行或播放"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[0], kOff)}},
-    {{950, "禁止更改「資料夾選項」的檔案類型"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[1], kDelete)}},
-    {{950, "完全徹底不顯示隱藏檔案"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[2], kDelete)}},
-    {{950, "禁止記錄系統操作"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[3], kOff)}},
-    {{950, "禁止記錄最近使用過的文件"}, nullptr, 41, kPlain, {Dw(kExplorerToggles[4], kDelete)}},
-    {{950, "禁止 Windows Media Player 自動更新"}, nullptr, 41, kPlain, {Sz(kMediaPlayerUpgrade[0])}},
+    {{"禁止放入光碟到光碟機後自動運行或播放"}, 41, kPlain, {Dw(kExplorerToggles[0], kOff)}},
+    {{"禁止更改「資料夾選項」的檔案類型"}, 41, kPlain, {Dw(kExplorerToggles[1], kDelete)}},
+    {{"完全徹底不顯示隱藏檔案"}, 41, kPlain, {Dw(kExplorerToggles[2], kDelete)}},
+    {{"禁止記錄系統操作"}, 41, kPlain, {Dw(kExplorerToggles[3], kOff)}},
+    {{"禁止記錄最近使用過的文件"}, 41, kPlain, {Dw(kExplorerToggles[4], kDelete)}},
+    {{"禁止 Windows Media Player 自動更新"}, 41, kPlain, {Sz(kMediaPlayerUpgrade[0])}},
 };
 
-struct ListOfPage {
-    int groupId;
-    int listId;
-    TitleId title;
-    CheckRowTable rows;
-};
 // group  list  title  rows
-const ListOfPage kLists[] = {
-    {kIdGroupMain, kIdListMain, kTitleNetworkRestrictions, RowsOf(kNetworkRows)},
-    {kIdGroupRight, kIdListRight, kTitleRestrictions, RowsOf(kExplorerRows)},
+const CheckList kLists[] = {
+    {kIdGroupMain, kIdListMain, Title(kTitleNetworkRestrictions), {kNetworkRows}},
+    {kIdGroupRight, kIdListRight, Title(kTitleRestrictions), {kExplorerRows}},
 };
-
-RowSystem SystemOf(const QmThisApp& app)
-{
-    return RowSystem{app.GetOsCode(), app.GetIeMajorVersion()};
-}
-
-bool HasControls(QmThisApp& app)
-{
-    if (!app.Button(kIdApplyButton) || !app.Combo(kIdPageList))
-        return false;
-    for (const ListOfPage& list : kLists)
-        if (!app.Button(list.groupId) || !app.ListView(list.listId))
-            return false;
-    return true;
-}
 
 }  // namespace
 
 int ShowRestrictionsPage(QmThisApp& app)
 {
-    if (!HasControls(app))
+    if (!HasTableControls(app, kLists))
         return 0;
-    app.Combo(kIdPageList)->Enable(false);
-    const RowSystem system = SystemOf(app);
-    for (const ListOfPage& page : kLists) {
-        app.SetCaption(app.Button(page.groupId), Title(page.title));
-        QmListview* list = app.ListView(page.listId);
-        FillCheckRows(*list, page.rows, system, [&app, list](const CheckRow& row) {
-            app.InsertCheckRow(list, list->GetItemCount(), RowText(row), row.image);
-        });
-    }
+    ShowRows(app, kLists);
     return 1;
 }
 
 int LayoutRestrictionsPage(QmThisApp& app, int width, int height)
 {
-    if (!HasControls(app))
+    if (!HasTableControls(app, kLists))
         return -1;
     PlaceTwoListColumns(app, width, height);
     return 0;
 }
 
-int ReadRestrictionsPage(QmThisApp& app)
+void ReadRestrictionsPage(const SystemFacts& system, PageState& state)
 {
-    if (!HasControls(app))
-        return -1;
-    const RowSystem system = SystemOf(app);
-    for (const ListOfPage& page : kLists)
-        ReadCheckRows(*app.ListView(page.listId), 0, page.rows, system);
-    for (const ListOfPage& page : kLists)
-        RedrawCheckRows(*app.ListView(page.listId));
-    return 1;
+    ReadRows(kLists, system, state);
 }
 
 int ApplyRestrictionsPage(QmThisApp& app)
 {
-    if (!HasControls(app))
+    if (!HasTableControls(app, kLists))
         return -1;
-    return RunApplyFrame(app.Combo(kIdPageList), app.Button(kIdApplyButton), [&app] {
-        QmCReg reg;
-        const RowSystem system = SystemOf(app);
-        for (const ListOfPage& page : kLists)
-            ApplyCheckRows(reg, *app.ListView(page.listId), 0, page.rows, system);
-    });
+    return RunApplyFrame(app, [](QmCReg& reg, QmThisApp& page) { ApplyRows(reg, page, kLists); });
 }
-
-// This page has no recommended settings.
-void RecommendRestrictionsPage(QmThisApp&) {}
 
 void RestrictionsBackupItems(const QmThisApp& app, BackupList& items)
 {
-    const RowSystem system = SystemOf(app);
-    for (const CheckRow& row : kNetworkRows) {
-        if (!RowBelongs(row, system))
-            continue;
-        AddRowBackup(items, row);
-        // The Messenger row only ever deletes Hide Messenger, but a backup saves it with PreventRun.
-        if (row.write == WriteMessengerRow)
-            items.AddDword(kMessenger[1]);
-    }
-    AddCheckRowBackups(items, RowsOf(kExplorerRows), system);
+    BackupRows(kLists, app.Facts(), items);
 }

@@ -28,6 +28,25 @@ void QmWndBase::SetExStyle(const QmWSEx& style)
     exStyle_ = style.Get();
 }
 
+#ifdef ZENTRAK_WINDOW_THREAD_CHECK
+namespace {
+volatile LONG g_offThreadCalls = 0;
+}  // namespace
+
+long QmWndBase::OffThreadCalls()
+{
+    return g_offThreadCalls;
+}
+
+void QmWndBase::CheckThread() const
+{
+    // A window already destroyed has no owner left to compare with.
+    const DWORD owner = hwnd_ ? GetWindowThreadProcessId(hwnd_, nullptr) : 0;
+    if (owner && owner != GetCurrentThreadId())
+        InterlockedIncrement(&g_offThreadCalls);
+}
+#endif
+
 HWND QmWndBase::Create(HWND parent)
 {
     if (hwnd_) {
@@ -58,6 +77,7 @@ HWND QmWndBase::CreateChild(HWND parent, int id, const wchar_t* text, int x, int
 
 BOOL QmWndBase::Destroy()
 {
+    CheckThread();
     HWND hwnd = hwnd_;
     hwnd_ = nullptr;
     // A child dies with its parent without telling this object; its handle is then stale.
@@ -80,6 +100,7 @@ QmWndBase* QmWndBase::FromCreateParam(LPARAM lParam)
 
 BOOL QmWndBase::SetText(const wchar_t* text)
 {
+    CheckThread();
     SetTitle(text);
     return hwnd_ ? static_cast<BOOL>(Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title_.CStr()))) : FALSE;
 }
@@ -101,16 +122,19 @@ int QmWndBase::GetTextLength() const
 
 LRESULT QmWndBase::Send(UINT message, WPARAM wParam, LPARAM lParam) const
 {
+    CheckThread();
     return hwnd_ ? SendMessageW(hwnd_, message, wParam, lParam) : 0;
 }
 
 BOOL QmWndBase::Show(int command)
 {
+    CheckThread();
     return hwnd_ ? ShowWindow(hwnd_, command) : FALSE;
 }
 
 HWND QmWndBase::SetFocus()
 {
+    CheckThread();
     // SetFocus(NULL) would take the focus away from every window.
     return hwnd_ ? ::SetFocus(hwnd_) : nullptr;
 }
@@ -122,6 +146,7 @@ void QmWndBase::KillFocus()
 
 RECT QmWndBase::GetClientRect() const
 {
+    CheckThread();
     RECT rect = {0, 0, 0, 0};
     if (hwnd_ && !::GetClientRect(hwnd_, &rect))
         SetRectEmpty(&rect);
@@ -130,6 +155,7 @@ RECT QmWndBase::GetClientRect() const
 
 RECT QmWndBase::GetWindowRect() const
 {
+    CheckThread();
     RECT rect = {0, 0, 0, 0};
     if (hwnd_ && !::GetWindowRect(hwnd_, &rect))
         SetRectEmpty(&rect);
@@ -145,6 +171,7 @@ SIZE QmWndBase::GetSize() const
 
 POINT QmWndBase::GetPositionInParent() const
 {
+    CheckThread();
     POINT corner = {0, 0};
     if (!hwnd_)
         return corner;
@@ -158,6 +185,7 @@ POINT QmWndBase::GetPositionInParent() const
 
 BOOL QmWndBase::Move(int x, int y, int width, int height, bool repaint)
 {
+    CheckThread();
     return hwnd_ ? MoveWindow(hwnd_, x, y, width, height, repaint ? TRUE : FALSE) : FALSE;
 }
 
@@ -168,6 +196,7 @@ BOOL QmWndBase::MoveTo(int x, int y)
 
 BOOL QmWndBase::SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags)
 {
+    CheckThread();
     return hwnd_ ? ::SetWindowPos(hwnd_, insertAfter, x, y, width, height, flags) : FALSE;
 }
 
@@ -183,69 +212,82 @@ void QmWndBase::SetFont(HFONT font, bool redraw)
 
 BOOL QmWndBase::Invalidate(bool erase)
 {
+    CheckThread();
     // InvalidateRect(NULL, ...) would repaint every window on the screen.
     return hwnd_ ? InvalidateRect(hwnd_, nullptr, erase ? TRUE : FALSE) : FALSE;
 }
 
 BOOL QmWndBase::Update()
 {
+    CheckThread();
     return hwnd_ ? UpdateWindow(hwnd_) : FALSE;
 }
 
 BOOL QmWndBase::InvalidateWithChildren()
 {
+    CheckThread();
     return hwnd_ ? RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN)
                  : FALSE;
 }
 
 void QmWndBase::Enable(bool enable)
 {
+    CheckThread();
     if (hwnd_)
         EnableWindow(hwnd_, enable ? TRUE : FALSE);
 }
 
 bool QmWndBase::IsEnabled() const
 {
+    CheckThread();
     return hwnd_ && IsWindowEnabled(hwnd_);
 }
 
 bool QmWndBase::IsVisible() const
 {
+    CheckThread();
     return hwnd_ && IsWindowVisible(hwnd_);
 }
 
 BOOL QmWndBase::BringToTop()
 {
+    CheckThread();
     return hwnd_ ? BringWindowToTop(hwnd_) : FALSE;
 }
 
 HWND QmWndBase::SetParent(HWND parent)
 {
+    CheckThread();
     return hwnd_ ? ::SetParent(hwnd_, parent) : nullptr;
 }
 
 HWND QmWndBase::GetParent() const
 {
+    CheckThread();
     return hwnd_ ? ::GetParent(hwnd_) : nullptr;
 }
 
 LONG_PTR QmWndBase::GetLongPtr(int index) const
 {
+    CheckThread();
     return hwnd_ ? GetWindowLongPtrW(hwnd_, index) : 0;
 }
 
 LONG_PTR QmWndBase::SetLongPtr(int index, LONG_PTR value)
 {
+    CheckThread();
     return hwnd_ ? SetWindowLongPtrW(hwnd_, index, value) : 0;
 }
 
 bool QmWndBase::IsZoomed() const
 {
+    CheckThread();
     return hwnd_ && ::IsZoomed(hwnd_);
 }
 
 bool QmWndBase::IsIconic() const
 {
+    CheckThread();
     return hwnd_ && ::IsIconic(hwnd_);
 }
 

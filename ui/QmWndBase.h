@@ -140,13 +140,25 @@ public:
     virtual int LoadText(UINT id, wchar_t* buffer, int size) const;
     static HWND FocusWindow() { return ::GetFocus(); }
 
+#ifdef ZENTRAK_WINDOW_THREAD_CHECK
+    // How many operations ran on a window from another thread than the one that owns it. The
+    // test build counts them; a window and its wrapper belong to the window's thread alone.
+    static long OffThreadCalls();
+#endif
+
 protected:
     // SendMessageW, or `whenMissing` without a window: operations that answer an index use
     // -1, so a control that does not exist never seems to have item 0 selected.
     LRESULT SendOr(LRESULT whenMissing, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
+        CheckThread();
         return hwnd_ ? SendMessageW(hwnd_, message, wParam, lParam) : whenMissing;
     }
+#ifdef ZENTRAK_WINDOW_THREAD_CHECK
+    void CheckThread() const;
+#else
+    void CheckThread() const {}
+#endif
     // Registers the stored class name with the stored instance, for a top-level window that
     // brings its own window procedure. A zero atom is failure.
     ATOM RegisterOwnClass(WNDPROC procedure, UINT classStyle, HICON icon, HICON smallIcon, HCURSOR cursor,

@@ -64,7 +64,7 @@ const PagesPlaces& HardeningTest::PlacesOn(int system)
                     SetAll(step == 1);
                     RegistryInterceptor registry;
                     EXPECT_EQ(0, App().ApplyPage(Window()));
-                    App().WaitForReadWorker();
+                    WaitForReads();
                     places.Learn(registry.Calls(), true);
                 }
                 RegistryInterceptor registry;

@@ -1,3 +1,4 @@
+#include "model/PageRows.h"
 #include "model/TweakRead.h"
 #include "tests/model/TweakModelFixture.h"
 #include "tests/support/RegistryInterceptor.h"
@@ -39,21 +40,33 @@ const wchar_t* Arrange(Stored stored, bool text)
     return name;
 }
 
+const DwordToggle kNumbers[] = {{0, "", REG_DWORD, kRootCurrentUser, L"Software\\ZentrakTest", L"V", 0, 7},
+                                 {0, "", REG_DWORD, kRootCurrentUser, L"Software\\ZentrakTest", L"Locked", 0, 7}};
+const StringToggle kTexts[] = {{0, "", REG_SZ, kRootCurrentUser, L"Software\\ZentrakTest", L"V", "", "Y"},
+                               {0, "", REG_SZ, kRootCurrentUser, L"Software\\ZentrakTest", L"Locked", "", "Y"}};
+const SystemFacts kWin7 = {950, kOsWindows7, 8, 1, -1};
+
+bool RowReads(RowKind kind, bool text, bool locked)
+{
+    const RowValue value = text ? Sz(kTexts[locked]) : Dw(kNumbers[locked]);
+    return ReadCheckRow(CheckRow{{""}, 0, kind, {value}}, nullptr, kWin7);
+}
+
 TEST_F(ReadHelpers, ChecksPlainAndDefaultOn)
 {
     const struct {
         const char* what;
         Stored stored;
         int state;
-        int plainCheck;      // what the plain form shows
-        int defaultOnCheck;  // what the default-on form shows
+        bool plainCheck;      // what a plain row shows
+        bool defaultOnCheck;  // what a default-on row shows
     } cases[] = {
-        {"equal", Stored::Equal, 1, 1, 1},
-        {"different", Stored::Different, 0, 0, 0},
-        {"value missing", Stored::ValueMissing, -2, 0, 1},
-        {"key missing", Stored::KeyMissing, -2, 0, 1},
-        {"wrong type", Stored::WrongType, -1, 0, 1},
-        {"unreadable", Stored::Unreadable, -1, 0, 1},
+        {"equal", Stored::Equal, 1, true, true},
+        {"different", Stored::Different, 0, false, false},
+        {"value missing", Stored::ValueMissing, -2, false, true},
+        {"key missing", Stored::KeyMissing, -2, false, true},
+        {"wrong type", Stored::WrongType, -1, false, true},
+        {"unreadable", Stored::Unreadable, -1, false, true},
     };
     RegistryInterceptor registry;
     registry.SetRule([](const RegistryInterceptor::Call& call) -> std::optional<LONG> {
@@ -65,14 +78,12 @@ TEST_F(ReadHelpers, ChecksPlainAndDefaultOn)
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(text ? "text, " : "DWORD, ") + c.what);
             const wchar_t* name = Arrange(c.stored, text);
-            list_.CheckItem(0);
-            list_.UncheckItem(1);
-            EXPECT_EQ(c.state, text ? ReadStringCheck(list_, 0, kRootCurrentUser, kKey, name, "Y")
-                                    : ReadDwordCheck(list_, 0, kRootCurrentUser, kKey, name, 7));
-            EXPECT_EQ(c.state, text ? ReadStringCheckDefaultOn(list_, 1, kRootCurrentUser, kKey, name, "Y")
-                                    : ReadDwordCheckDefaultOn(list_, 1, kRootCurrentUser, kKey, name, 7));
-            EXPECT_EQ(c.plainCheck, list_.GetItemCheck(0));
-            EXPECT_EQ(c.defaultOnCheck, list_.GetItemCheck(1));
+            const bool locked = c.stored == Stored::Unreadable;
+            EXPECT_EQ(c.state, text ? ReadStringState(kRootCurrentUser, kKey, name, "Y")
+                                    : ReadDwordState(kRootCurrentUser, kKey, name, 7));
+            EXPECT_EQ(c.plainCheck, RowReads(RowKind::Values, text, locked));
+            EXPECT_EQ(c.plainCheck, RowReads(RowKind::FirstValue, text, locked));
+            EXPECT_EQ(c.defaultOnCheck, RowReads(RowKind::DefaultOn, text, locked));
             RegDeleteKeyW(kCu, kKey);
         }
     }
@@ -88,7 +99,7 @@ TEST_F(ReadHelpers, TextsCompareIgnoringCaseButNotAsNumbers)
     };
     for (const Case& c : {Case{L"2147483648", 1}, Case{L"0x80000000", 0}, Case{L"80000000", 0}, Case{L"2147483648 ", 0}}) {
         testreg::SetString(HKEY_USERS, kKey, L"Keys", c.stored);
-        EXPECT_EQ(c.state, ReadStringCheck(list_, 0, kRootUsers, kKey, L"Keys", "2147483648"))
+        EXPECT_EQ(c.state, ReadStringState(kRootUsers, kKey, L"Keys", "2147483648"))
             << testreg::Narrow(c.stored);
     }
 }
@@ -110,9 +121,9 @@ TEST_F(ReadHelpers, SeveralValuesCheckOnlyWhenAllAreOn)
     };
     for (const auto& c : cases) {
         c.arrange();
-        list_.CheckItem(2);
-        EXPECT_EQ(c.state, ReadDwordsCheck(list_, 2, both, 2)) << c.what;
-        EXPECT_EQ(c.state == 1 ? 1 : 0, list_.GetItemCheck(2)) << c.what;
+        EXPECT_EQ(c.state, ReadDwordsState(both, 2)) << c.what;
+        EXPECT_EQ(c.state == 1, ReadCheckRow(CheckRow{{""}, 0, RowKind::Values, {Dw(a), Dw(b)}}, nullptr, kWin7))
+            << c.what;
     }
 }
 
@@ -132,49 +143,57 @@ TEST_F(ReadHelpers, AMachinePolicyWinsWhenItReads)
         if (c.machine == -2)
             testreg::SetString(kLm, kKey, L"P", L"1");
         testreg::SetDword(kCu, kKey, L"P", c.user);
-        ReadPolicyPairCheck(list_, 0, machine, user);
-        EXPECT_EQ(c.check, list_.GetItemCheck(0)) << "machine " << c.machine << ", user " << c.user;
+        EXPECT_EQ(c.check == 1, ReadCheckRow(CheckRow{{""}, 0, RowKind::PolicyPair, {Dw(machine), Dw(user)}}, nullptr, kWin7))
+            << "machine " << c.machine << ", user " << c.user;
     }
+}
+
+// A choice row over one to three places, its numbers kept as DWORDs or as decimal texts.
+ChoiceRow Choices(const ChoiceList& list, uint32_t type, int placeCount, ChoiceRead read = ChoiceRead::EveryPlace)
+{
+    ChoiceRow row = {0, 0, {""}, list, {}, WhenCleared::Leave};
+    const uint32_t roots[] = {kRootCurrentUser, kRootUsers, kRootLocalMachine};
+    for (int p = 0; p < placeCount; ++p)
+        row.places[p] = RegPlace{roots[p], kKey, type == REG_SZ ? L"T" : L"C", type};
+    row.read = read;
+    return row;
 }
 
 TEST_F(ReadHelpers, ChoicesOverOneToThreePlaces)
 {
-    const uint32_t choices[] = {10, 20, 30};
+    const ChoiceRun numbers[] = {Named("", 10), Named("", 20), Named("", 30)};
+    const ChoiceRow dword = Choices(ListOf(numbers), REG_DWORD, 1);
     testreg::SetDword(kCu, kKey, L"C", 20);
-    EXPECT_EQ(1, ReadDwordChoice(kRootCurrentUser, kKey, L"C", choices, 3));
+    EXPECT_EQ(1, ReadChoiceRow(dword, kWin7));
     testreg::SetDword(kCu, kKey, L"C", 25);
-    EXPECT_EQ(-1, ReadDwordChoice(kRootCurrentUser, kKey, L"C", choices, 3));
-    EXPECT_EQ(-2, ReadDwordChoice(kRootCurrentUser, kKey, L"Gone", choices, 3));
+    EXPECT_EQ(-1, ReadChoiceRow(dword, kWin7));
     testreg::SetString(kCu, kKey, L"C", L"20");
-    EXPECT_EQ(-1, ReadDwordChoice(kRootCurrentUser, kKey, L"C", choices, 3));
+    EXPECT_EQ(-1, ReadChoiceRow(dword, kWin7)) << "a text is no DWORD";
+    RegDeleteKeyW(kCu, kKey);
+    EXPECT_EQ(-1, ReadChoiceRow(dword, kWin7));
 
-    const wchar_t* const texts[] = {L"500", L"1000", L"2000"};
-    const RegPlace places[] = {{kRootCurrentUser, kKey, L"T"}, {kRootUsers, kKey, L"T"}, {kRootLocalMachine, kKey, L"T"}};
+    const ChoiceRun texts[] = {Named("", 500), Named("", 1000), Named("", 2000)};
     testreg::SetString(kCu, kKey, L"T", L"1000");
-    EXPECT_EQ(1, ReadStringChoice(places, 1, texts, 3));
-    EXPECT_EQ(-1, ReadStringChoice(places, 2, texts, 3)) << "the second place is missing";
+    EXPECT_EQ(1, ReadChoiceRow(Choices(ListOf(texts), REG_SZ, 1), kWin7));
+    EXPECT_EQ(-1, ReadChoiceRow(Choices(ListOf(texts), REG_SZ, 2), kWin7)) << "the second place is missing";
     testreg::SetString(HKEY_USERS, kKey, L"T", L"2000");
-    EXPECT_EQ(-1, ReadStringChoice(places, 2, texts, 3)) << "the places disagree";
+    EXPECT_EQ(-1, ReadChoiceRow(Choices(ListOf(texts), REG_SZ, 2), kWin7)) << "the places disagree";
     testreg::SetString(HKEY_USERS, kKey, L"T", L"1000");
     testreg::SetString(kLm, kKey, L"T", L"1000");
-    EXPECT_EQ(1, ReadStringChoice(places, 3, texts, 3));
+    EXPECT_EQ(1, ReadChoiceRow(Choices(ListOf(texts), REG_SZ, 3), kWin7));
     testreg::SetString(kCu, kKey, L"T", L"750");
-    EXPECT_EQ(-1, ReadStringChoice(places, 3, texts, 3)) << "no text equals the first place";
-
-    EXPECT_EQ(3, CombineChoices(3, 3));
-    EXPECT_EQ(-1, CombineChoices(8, 8));
-    EXPECT_EQ(7, CombineChoices(7, 7, 7));
-    EXPECT_EQ(-1, CombineChoices(7, 7, 6));
+    EXPECT_EQ(-1, ReadChoiceRow(Choices(ListOf(texts), REG_SZ, 3), kWin7)) << "no text equals the first place";
 }
 
 TEST_F(ReadHelpers, PerUserChoiceFallsBackToTheMachine)
 {
-    const wchar_t* const texts[] = {L"a", L"b"};
-    EXPECT_EQ(-1, ReadStringChoiceUser(kKey, L"U", texts, 2));
-    testreg::SetString(kLm, kKey, L"U", L"B");
-    EXPECT_EQ(1, ReadStringChoiceUser(kKey, L"U", texts, 2));
-    testreg::SetString(kCu, kKey, L"U", L"a");
-    EXPECT_EQ(0, ReadStringChoiceUser(kKey, L"U", texts, 2));
+    const ChoiceRun texts[] = {Named("", 1), Named("", 2)};
+    const ChoiceRow row = Choices(ListOf(texts), REG_SZ, 1, ChoiceRead::UserOnVista7);
+    EXPECT_EQ(-1, ReadChoiceRow(row, kWin7));
+    testreg::SetString(kLm, kKey, L"T", L"2");
+    EXPECT_EQ(1, ReadChoiceRow(row, kWin7));
+    testreg::SetString(kCu, kKey, L"T", L"1");
+    EXPECT_EQ(0, ReadChoiceRow(row, kWin7));
 }
 
 TEST_F(ReadHelpers, PlainValueReadsResetTheirOutputs)

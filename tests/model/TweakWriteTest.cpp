@@ -1,7 +1,7 @@
+#include "model/PageRows.h"
 #include "model/TweakWrite.h"
 #include "platform/QmCReg.h"
 #include "tests/model/TweakModelFixture.h"
-#include "ui/QmButton.h"
 
 #include <gtest/gtest.h>
 
@@ -59,25 +59,33 @@ TEST_F(WritePatterns, PolicyPairRemovesOnlyAMachineDword)
 
 TEST_F(WritePatterns, ChoicesGoToEveryPlaceOrNowhere)
 {
-    const RegPlace places[] = {{kRootCurrentUser, kKey, L"C"}, {kRootLocalMachine, kKey, L"C"}, {kRootUsers, kKey, L"C"}};
-    const uint32_t values[] = {100, 200, 300};
-    ApplyDwordChoice(reg_, places, 3, kChecked, 2, values, 3, WhenCleared::Delete);
+    const ChoiceRun numbers[] = {Named("", 100), Named("", 200), Named("", 300)};
+    ChoiceRow row = {0, 0, {""}, ListOf(numbers), {}, WhenCleared::Leave};
+    const uint32_t roots[] = {kRootCurrentUser, kRootLocalMachine, kRootUsers};
+    for (int p = 0; p < 3; ++p)
+        row.places[p] = RegPlace{roots[p], kKey, L"C", REG_DWORD};
+    WriteChoiceRow(reg_, row, kChecked, 2);
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS})
         EXPECT_TRUE(testreg::Get(root, kKey, L"C").IsDword(300));
     const testreg::Snapshot before = testreg::TakeSnapshot();
-    ApplyDwordChoice(reg_, places, 3, kChecked, -1, values, 3, WhenCleared::Delete);
-    ApplyDwordChoice(reg_, places, 3, kChecked, 3, values, 3, WhenCleared::Delete);
-    ApplyDwordChoice(reg_, places, 3, kCleared, 1, values, 3, WhenCleared::Leave);
+    WriteChoiceRow(reg_, row, kChecked, -1);
+    WriteChoiceRow(reg_, row, kChecked, 3);
+    WriteChoiceRow(reg_, row, kCleared, 1);
     EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot())) << "no selection, or a cleared box left alone";
-    ApplyDwordChoice(reg_, places, 2, kCleared, 1, values, 3, WhenCleared::Delete);
+    row.cleared = WhenCleared::Delete;
+    row.places[2] = RegPlace{};
+    WriteChoiceRow(reg_, row, kCleared, 1);
     EXPECT_FALSE(testreg::ValueExists(HKEY_CURRENT_USER, kKey, L"C"));
     EXPECT_FALSE(testreg::ValueExists(HKEY_LOCAL_MACHINE, kKey, L"C"));
     EXPECT_TRUE(testreg::ValueExists(HKEY_USERS, kKey, L"C"));
 
-    const wchar_t* const texts[] = {L"2000", L"1000"};
-    ApplyStringChoice(reg_, places, 2, kChecked, 1, texts, 2, WhenCleared::Leave);
-    EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kKey, L"C").IsString(L"1000"));
-    EXPECT_TRUE(testreg::Get(HKEY_LOCAL_MACHINE, kKey, L"C").IsString(L"1000"));
+    // A REG_SZ place keeps the number as decimal text, -2 as "-2".
+    const ChoiceRun texts[] = {Named("", 2000), Named("", static_cast<uint32_t>(-2))};
+    row.choices = ListOf(texts);
+    row.places[0].valueType = row.places[1].valueType = REG_SZ;
+    WriteChoiceRow(reg_, row, kChecked, 1);
+    EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kKey, L"C").IsString(L"-2"));
+    EXPECT_TRUE(testreg::Get(HKEY_LOCAL_MACHINE, kKey, L"C").IsString(L"-2"));
 }
 
 TEST_F(WritePatterns, KeyTogglesCreateAndRemoveKeys)
@@ -98,26 +106,6 @@ TEST_F(WritePatterns, KeyTogglesCreateAndRemoveKeys)
     EXPECT_TRUE(testreg::KeyExists(HKEY_CLASSES_ROOT, L"*\\shell\\ZentrakTest")) << "cleared means present";
     ApplyKeyToggle(reg_, toggle, kNoCheckBox, KeyRemoval::DeleteKey, true);
     EXPECT_TRUE(testreg::KeyExists(HKEY_CLASSES_ROOT, L"*\\shell\\ZentrakTest"));
-}
-
-TEST_F(WritePatterns, TheApplyFrameDisablesWhileWritingAndAlwaysEnablesAgain)
-{
-    QmButton apply, pageList;
-    ASSERT_TRUE(apply.CreatePushButton(Parent(), 2004, L"apply", 0, 0, 10, 10));
-    ASSERT_TRUE(pageList.CreatePushButton(Parent(), 2007, L"pages", 0, 0, 10, 10));
-    bool disabledDuringWrites = false;
-    EXPECT_EQ(0, RunApplyFrame(&pageList, &apply, [&] {
-        disabledDuringWrites = !apply.IsEnabled() && !pageList.IsEnabled();
-        reg_.WriteDword(HKEY_LOCAL_MACHINE, L"Software\\Missing\\Parent", L"X", 1);
-    }));
-    EXPECT_TRUE(disabledDuringWrites);
-    EXPECT_TRUE(apply.IsEnabled());
-    EXPECT_TRUE(pageList.IsEnabled());
-
-    bool wrote = false;
-    EXPECT_EQ(-1, RunApplyFrame(&pageList, nullptr, [&] { wrote = true; }));
-    EXPECT_EQ(-1, RunApplyFrame(nullptr, &apply, [&] { wrote = true; }));
-    EXPECT_FALSE(wrote);
 }
 
 }  // namespace

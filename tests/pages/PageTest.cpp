@@ -98,22 +98,6 @@ void PageTest::ExpectRowsBothWays(const std::vector<RowValue>& values,
     phase("cleared data", [](const RowValue& v) { return v.readsCleared; }, [](const RowValue&) { return false; }, true);
 }
 
-std::map<std::string, int> PageTest::ControlStates()
-{
-    std::map<std::string, int> states;
-    for (int id = 2000; id <= 2200; ++id) {
-        const std::string name = std::to_string(id);
-        if (QmListview* list = App().ListView(id))
-            for (int row = 0; row < list->GetItemCount(); ++row)
-                states[name + ":" + std::to_string(row)] = list->GetItemCheck(row);
-        else if (QmCombo* combo = App().Combo(id))
-            states[name] = combo->GetCurSel();
-        else if (QmButton* button = App().Button(id))
-            states[name] = button->GetCheck();
-    }
-    return states;
-}
-
 namespace {
 
 bool Inside(const RECT& inner, const RECT& outer)

@@ -56,9 +56,6 @@ protected:
     void ExpectRowsBothWays(const std::vector<RowValue>& values,
                             const std::vector<std::pair<int, int>>& missingReadsChecked = {});
 
-    // Every check row, check box, radio button and combo box selection of the page area, by
-    // "id" or "id:row".
-    std::map<std::string, int> ControlStates();
     // At 640 x 480 and at 1000 x 700: every placed control lies inside the client area, two
     // of the page's controls overlap only where a group box holds the other, and every check
     // list shows all its rows without scrolling.

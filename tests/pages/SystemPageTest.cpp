@@ -127,4 +127,28 @@ TEST_F(SystemPage, TheThumbnailSizeIsWindowsXpsOnly)
     EXPECT_LT(App().Trackbar(kIdThumbnailTrackbar)->GetPositionInParent().x, 0);  // not placed
 }
 
+// The track bar moved by messages while reads of the page come one after another: no read
+// touches a control or its wrapper off the window's thread (the test build counts every
+// such call), and the last read shows what the registry holds.
+TEST_F(SystemPage, ReadsLeaveTheControlsToTheWindowsThread)
+{
+    Put(kUser, kExplorer, L"ThumbnailSize", Dw(96));
+    Start(kPageSystem, kXp);
+    QmTrackbar* trackbar = App().Trackbar(kIdThumbnailTrackbar);
+    const long offThreadBefore = QmWndBase::OffThreadCalls();
+    for (int read = 0; read < 20; ++read) {
+        App().StartReadWorker(Window());
+        for (int position = 32; position <= 256; position += 32) {
+            trackbar->SetPos(position);
+            SendMessageW(Window(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position),
+                         reinterpret_cast<LPARAM>(trackbar->Handle()));
+        }
+    }
+    WaitForReads();
+    EXPECT_EQ(offThreadBefore, QmWndBase::OffThreadCalls());
+    EXPECT_EQ(96, trackbar->GetPos());
+    EXPECT_STREQ(L"96", App().Static(kIdStaticThumbnailSize)->GetText().CStr());
+    EXPECT_TRUE(App().Combo(kIdPageList)->IsEnabled());
+}
+
 }  // namespace

@@ -63,23 +63,50 @@ void AppTest::ShowPage(int page)
     app_->OnCommand(Window(), kIdPageList, pageList->Handle(), CBN_DROPDOWN);
     pageList->SetCurSel(page);
     app_->OnCommand(Window(), kIdPageList, pageList->Handle(), CBN_SELENDOK);
-    app_->WaitForReadWorker();
-    Pump();
+    WaitForReads();
 }
 
 void AppTest::Reread()
 {
     app_->StartReadWorker(Window());
-    app_->WaitForReadWorker();
-    Pump();
+    WaitForReads();
 }
 
 int AppTest::Apply()
 {
     const int result = app_->ApplyPage(Window());
-    app_->WaitForReadWorker();
-    Pump();
+    WaitForReads();
     return result;
+}
+
+void AppTest::WaitForReads()
+{
+    const DWORD start = GetTickCount();
+    while (app_->ReadsPending()) {
+        if (GetTickCount() - start > 10000) {
+            ADD_FAILURE() << "a page read never reached the window";
+            return;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        Pump();
+    }
+    Pump();
+}
+
+std::map<std::string, int> AppTest::ShownStates()
+{
+    std::map<std::string, int> states;
+    for (int id = 2000; id <= 2200; ++id) {
+        const std::string name = std::to_string(id);
+        if (QmListview* list = App().ListView(id))
+            for (int row = 0; row < list->GetItemCount(); ++row)
+                states[name + ":" + std::to_string(row)] = list->GetItemCheck(row);
+        else if (QmCombo* combo = App().Combo(id))
+            states[name] = combo->GetCurSel();
+        else if (QmButton* button = App().Button(id))
+            states[name] = button->GetCheck();
+    }
+    return states;
 }
 
 void AppTest::SetCheck(int listId, int item, bool checked)

@@ -1,13 +1,14 @@
 // In-process tests of the application object: inside a registry sandbox, a real main window
 // with every control, for a chosen Windows version, Internet Explorer version and language
-// variant. Page switches and applies run as the program runs them, and the helpers wait for
-// the read worker so a test always sees a finished read.
+// variant. Page switches and applies run as the program runs them, and the helpers wait until
+// the reads' results have reached the window, so a test always sees a finished read.
 #pragma once
 
 #include "app/QmThisApp.h"
 #include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/RegistrySandbox.h"
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -77,13 +78,18 @@ protected:
     void Reread();
     // Applies the current page (without the confirmation) and waits for the read that follows.
     int Apply();
-    // Handles the messages waiting for this thread (the worker's finishing notice).
+    // Handles the messages waiting for this thread (the workers' results).
     void Pump();
+    // Handles messages until every read started has reached the window; fails the test when
+    // one has not after a few seconds.
+    void WaitForReads();
 
     int Check(int listId, int item) { return app_->ListView(listId)->GetItemCheck(item); }
     void SetCheck(int listId, int item, bool checked);
     int ItemCount(int listId) { return app_->ListView(listId)->GetItemCount(); }
     QmWString ItemText(int listId, int item) { return app_->ListView(listId)->GetItemText(item); }
+    // Every check row, check box, radio button and combo box selection, by "id" or "id:row".
+    std::map<std::string, int> ShownStates();
 
 private:
     std::unique_ptr<TestApp> app_;
