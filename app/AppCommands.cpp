@@ -176,6 +176,11 @@ void QmThisApp::RunApplyFlow(HWND hwnd)
     HideDoneMark();
     if (ShowMessage(hwnd, kApplyQuestionText, kApplyQuestionCaption, MB_OKCANCEL | MB_ICONINFORMATION) != IDOK)
         return;
+    // The values as they stand go to a backup file first, so the apply can be undone; a save
+    // that fails does not hold the apply back, it is only noted in the log.
+    const int page = CurrentPage();
+    if (saveBeforeApply_ && page >= 0 && page < kTweakPageCount && !saveBeforeApply_(*this, page))
+        log_.WriteLine(kLogFile, L"B %d", page);
     settingsChanged_ = 1;
     ApplyPage(hwnd);
     Update();

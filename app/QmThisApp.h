@@ -53,6 +53,10 @@ public:
         pages_ = pages;
         applyLogonNumLock_ = applyLogonNumLock;
     }
+    // What saves a page's registry values before an apply writes them, so that the apply can
+    // be taken back; true when the save was written. Null: nothing is saved.
+    using PageSaver = bool (*)(const QmThisApp& app, int page);
+    void SetSaveBeforeApply(PageSaver save) { saveBeforeApply_ = save; }
 
     // Start-up facts.
     const SystemFacts& Facts() const { return facts_; }
@@ -230,6 +234,7 @@ private:
     QmWSEx windowStyleEx_;
     const PageFunctions* pages_ = nullptr;
     int (*applyLogonNumLock_)(QmThisApp&) = nullptr;
+    PageSaver saveBeforeApply_ = nullptr;
     SystemFacts facts_;
     CodePages codePages_ = {-1, -1, -1, -1};
     int settingsChanged_ = 0;

@@ -1,6 +1,7 @@
 // Writing page backups: for one page or all nine, the registry values the page's tweaks read,
 // as they stand now, into QM_Backup\<system>\<page>\<code>_<stamp>.qmb under the current
-// folder. Nothing here writes to the registry, and no command of the main window runs these.
+// folder. Nothing here writes to the registry. The application saves a page this way before
+// every apply; the companion program's undo restores the newest of them.
 #pragma once
 
 #include "app/QmThisApp.h"
