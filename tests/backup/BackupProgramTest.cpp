@@ -1,13 +1,18 @@
 // The real zentrak-backup.exe, run as a user runs it: its exit codes, its output through a
-// redirected handle, and a registry file of its making imported by Wine's own regedit. Runs in
+// redirected handle, a registry file of its making imported by Wine's own regedit, and the
+// undo of an apply that the real Zentrak.exe saved first. Runs in
 // the Wine prefix kept for end-to-end runs (the program writes that prefix's registry), one
 // run at a time, and leaves every place it touched as it found it.
+#include "app/ControlIds.h"
+#include "backup/BackupFormat.h"
 #include "backup/BackupReader.h"
 #include "tests/backup/ToolFixture.h"
 #include "tests/support/E2E.h"
+#include "tests/support/MessageBoxAnswerer.h"
 
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -172,6 +177,113 @@ TEST(BackupProgram, RegeditImportsWhatARestoreWrites)
             EXPECT_EQ(saved[i], viaRegedit[i]) << "regedit";
         }
     }
+}
+
+// The backup files of `page` in `folder`, as the running system files them.
+std::vector<std::wstring> PageBackups(const ScratchFolder& folder, int page)
+{
+    const std::wstring pattern = folder.Path() + L"\\QM_Backup\\" + BackupSystemFolder(RunningSystemFacts().osCode) +
+                                 L"\\" + std::to_wstring(page) + L"\\*.qmb";
+    std::vector<std::wstring> files;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+        files.push_back(pattern.substr(0, pattern.size() - 5) + found.cFileName);
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    return files;
+}
+
+// Every check of the hardware page's two lists the other way round.
+void FlipEveryRow(AppDriver& app)
+{
+    for (int list : {kIdListMain, kIdListRight}) {
+        for (int row = 0; row < app.ItemCount(list); ++row) {
+            ASSERT_TRUE(app.SetItemCheck(list, row, app.ItemCheck(list, row) != 1));
+        }
+    }
+}
+
+// Clicks the apply button, answers the confirmation with `answer` and, for OK, waits for the
+// read that follows the writes.
+void Apply(AppDriver& app, int answer)
+{
+    MessageBoxAnswerer confirmation({answer}, app.ProcessId());
+    app.Click(kIdApplyButton);
+    ASSERT_TRUE(confirmation.WaitForAnswers(1, 15000)) << "no confirmation";
+    if (answer == IDOK) {
+        ASSERT_TRUE(AppDriver::WaitUntil([&] { return app.IsOnScreen(kIdDoneMark); })) << "no done mark";
+    }
+    ASSERT_TRUE(app.WaitUntilEnabled(kIdPageList));
+}
+
+void CloseDecliningRestart(AppDriver& app)
+{
+    MessageBoxAnswerer restart({IDNO}, app.ProcessId());
+    app.Close();
+    EXPECT_TRUE(restart.WaitForAnswers(1, 15000)) << "no restart question";
+    EXPECT_TRUE(app.WaitForExit(15000, nullptr));
+}
+
+// Zentrak.exe saves a page before an apply writes it (nothing for an apply cancelled), and
+// "undo" puts the page back exactly as it was: values that were missing are missing again.
+// Where no backup can be made, the apply still writes.
+TEST(BackupProgram, AnApplyIsSavedFirstAndUndoTakesItBack)
+{
+    if (RunLocale() != L"zh_TW")
+        GTEST_SKIP() << "the registry does not depend on the locale";
+    QmThisApp facts;
+    facts.SetFacts(RunningSystemFacts());
+    BackupList places;
+    ASSERT_TRUE(BackupItemsOf(facts, kPageHardware, places));
+    PlacesKept kept(places);
+    ArrangePlaces(places, 0);
+    const std::vector<std::string> before = Read(places);
+    ASSERT_NE(before.end(), std::find(before.begin(), before.end(), "absent")) << "some values should be missing";
+
+    ScratchFolder folder;
+    {
+        AppDriver app;
+        ASSERT_TRUE(app.Start(ZentrakProgram(), folder.Path()));
+        ASSERT_NE(nullptr, app.WaitForMainWindow());
+        ASSERT_TRUE(app.SelectPage(kPageHardware));
+        FlipEveryRow(app);
+        Apply(app, IDCANCEL);
+        EXPECT_TRUE(PageBackups(folder, kPageHardware).empty()) << "a cancelled apply saved";
+        EXPECT_EQ(before, Read(places)) << "a cancelled apply wrote";
+        Apply(app, IDOK);
+        CloseDecliningRestart(app);
+    }
+    EXPECT_NE(before, Read(places)) << "the apply wrote nothing";
+    const std::vector<std::wstring> saved = PageBackups(folder, kPageHardware);
+    ASSERT_EQ(1u, saved.size());
+    BackupFile file;
+    BackupFileError error;
+    ASSERT_TRUE(ReadBackupFile(saved[0].c_str(), file, error)) << "line " << error.line;
+    ASSERT_EQ(before.size(), file.items.size());
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_EQ(before[i] == "absent", file.items[i].status == -1) << "item " << i << " " << before[i];
+
+    const ConsoleRun undo = RunProgram(folder, L"undo HW");
+    EXPECT_EQ(0u, undo.exitCode) << Narrow(undo.err);
+    EXPECT_NE(std::wstring::npos, undo.out.find(saved[0])) << "undo names the file it uses";
+    EXPECT_EQ(before, Read(places));
+    EXPECT_EQ(2u, RunProgram(folder, L"undo 5").exitCode) << "no backup of that page";
+
+    // A current folder where no backup folder can be made: the apply writes all the same.
+    ScratchFolder blocked;
+    WriteBytes(blocked.File(L"QM_Backup"), "not a folder");
+    AppDriver app;
+    ASSERT_TRUE(app.Start(ZentrakProgram(), blocked.Path()));
+    ASSERT_NE(nullptr, app.WaitForMainWindow());
+    ASSERT_TRUE(app.SelectPage(kPageHardware));
+    FlipEveryRow(app);
+    Apply(app, IDOK);
+    CloseDecliningRestart(app);
+    EXPECT_NE(before, Read(places)) << "the apply wrote nothing";
+    EXPECT_EQ("not a folder", ReadFileBytes(blocked.File(L"QM_Backup")));
+    const std::string log = ReadFileBytes(blocked.File(L"Qm.log"));
+    EXPECT_NE(std::string::npos, log.find("B 4")) << log;
 }
 
 }  // namespace
