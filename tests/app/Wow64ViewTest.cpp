@@ -6,7 +6,6 @@
 #include "app/ControlIds.h"
 #include "platform/RegistryApi.h"
 #include "tests/support/E2E.h"
-#include "tests/support/MessageBoxAnswerer.h"
 
 namespace {
 
@@ -35,18 +34,8 @@ TEST_F(EndToEndTest, ThePageShowsAndWritesTheNativeViewOfARedirectedKey)
     ASSERT_TRUE(app_.SelectPage(kPageHardware));
     EXPECT_EQ(1, app_.ItemCheck(kIdListMain, kPowerdownRow)) << "the page read the 32-bit view";
     ASSERT_TRUE(app_.SetItemCheck(kIdListMain, kPowerdownRow, false));
-    {
-        MessageBoxAnswerer answerer({IDOK}, app_.ProcessId());
-        app_.Click(kIdApplyButton);
-        ASSERT_TRUE(answerer.WaitForAnswers(1, 15000)) << "no confirmation";
-    }
-    ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
-    {
-        MessageBoxAnswerer answerer({IDNO}, app_.ProcessId());
-        app_.Close();
-        EXPECT_TRUE(answerer.WaitForAnswers(1, 15000)) << "no restart question";
-        EXPECT_TRUE(app_.WaitForExit(15000, nullptr));
-    }
+    Apply(app_);
+    CloseDecliningRestart(app_);
 
     const ConsoleRun native = NativeReg(folder_, L"query");
     EXPECT_EQ(0u, native.exitCode) << "a 64-bit reader finds no value";

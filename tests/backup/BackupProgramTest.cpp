@@ -8,7 +8,6 @@
 #include "backup/BackupReader.h"
 #include "tests/backup/ToolFixture.h"
 #include "tests/support/E2E.h"
-#include "tests/support/MessageBoxAnswerer.h"
 
 #include <shlwapi.h>
 
@@ -202,27 +201,6 @@ void FlipEveryRow(AppDriver& app)
             ASSERT_TRUE(app.SetItemCheck(list, row, app.ItemCheck(list, row) != 1));
         }
     }
-}
-
-// Clicks the apply button, answers the confirmation with `answer` and, for OK, waits for the
-// read that follows the writes.
-void Apply(AppDriver& app, int answer)
-{
-    MessageBoxAnswerer confirmation({answer}, app.ProcessId());
-    app.Click(kIdApplyButton);
-    ASSERT_TRUE(confirmation.WaitForAnswers(1, 15000)) << "no confirmation";
-    if (answer == IDOK) {
-        ASSERT_TRUE(AppDriver::WaitUntil([&] { return app.IsOnScreen(kIdDoneMark); })) << "no done mark";
-    }
-    ASSERT_TRUE(app.WaitUntilEnabled(kIdPageList));
-}
-
-void CloseDecliningRestart(AppDriver& app)
-{
-    MessageBoxAnswerer restart({IDNO}, app.ProcessId());
-    app.Close();
-    EXPECT_TRUE(restart.WaitForAnswers(1, 15000)) << "no restart question";
-    EXPECT_TRUE(app.WaitForExit(15000, nullptr));
 }
 
 // Zentrak.exe saves a page before an apply writes it (nothing for an apply cancelled), and

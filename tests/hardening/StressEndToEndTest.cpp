@@ -7,7 +7,6 @@
 #include "tests/hardening/ControlStates.h"
 #include "tests/hardening/ProcessResources.h"
 #include "tests/support/E2E.h"
-#include "tests/support/MessageBoxAnswerer.h"
 
 #include <gtest/gtest.h>
 
@@ -65,28 +64,11 @@ protected:
         pages.erase(std::remove(pages.begin(), pages.end() - 1, last), pages.end() - 1);
         for (size_t i = 0; i < pages.size(); ++i)
             app_.PressKey(KeyOf(pages[i], i % 2 == 1));
-        ASSERT_TRUE(AppDriver::WaitUntil([&] { return app_.CurrentPage() == last; }, 30000)) << "page " << last;
+        ASSERT_TRUE(WaitFor("the last page of a burst of keys", [&] { return app_.CurrentPage() == last; }));
         // Answered once the key's handler has returned, when the page list is off until
         // the read is done.
         SendMessageW(app_.MainWindow(), WM_NULL, 0, 0);
-        ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList, 30000));
-    }
-    void ApplyWithOk()
-    {
-        MessageBoxAnswerer answerer({IDOK}, app_.ProcessId());
-        app_.Click(kIdApplyButton);
-        ASSERT_TRUE(answerer.WaitForAnswers(1, 15000)) << "no confirmation";
-        ASSERT_TRUE(AppDriver::WaitUntil([&] { return app_.IsOnScreen(kIdDoneMark); })) << "no done mark";
-        ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
-    }
-    void CloseAfterApplies()
-    {
-        MessageBoxAnswerer answerer({IDNO}, app_.ProcessId());
-        app_.Close();
-        ASSERT_TRUE(answerer.WaitForAnswers(1, 15000)) << "no restart question";
-        DWORD exitCode = 1;
-        ASSERT_TRUE(app_.WaitForExit(15000, &exitCode));
-        EXPECT_EQ(0u, exitCode);
+        ASSERT_TRUE(app_.WaitUntilRead());
     }
     std::array<long, 3> Measure() { return MeasureProcess(app_.Process(), app_.ProcessId()); }
 };
@@ -101,7 +83,7 @@ TEST_F(Stress, HundredsOfSwitchesAndAppliesLeaveTheTruthOnScreenAndNothingLeaked
     for (int page = 0; page <= 9; ++page)
         ASSERT_TRUE(app_.SelectPage(page)) << page;
     ASSERT_TRUE(app_.SelectPage(0));
-    ApplyWithOk();
+    Apply(app_);
     KeyBurst({3, 1, 7, 0});
     const std::array<long, 3> warm = Measure();
 
@@ -122,7 +104,7 @@ TEST_F(Stress, HundredsOfSwitchesAndAppliesLeaveTheTruthOnScreenAndNothingLeaked
                 KeyBurst(burst);
             burst.clear();
             if (app_.CurrentPage() != 9)
-                ApplyWithOk();
+                Apply(app_);
         }
         if (HasFatalFailure())
             return;
@@ -138,7 +120,7 @@ TEST_F(Stress, HundredsOfSwitchesAndAppliesLeaveTheTruthOnScreenAndNothingLeaked
     SaveScreenshot(app_, L"stress-end");
     // Closed while the read of one more page runs.
     app_.PressKey(KeyOf(5));
-    CloseAfterApplies();
+    CloseDecliningRestart(app_);
 
     for (size_t i = 0; i < warm.size(); ++i) {
         EXPECT_GT(warm[i], 0) << kResourceNames[i] << ": nothing measured";
@@ -155,8 +137,7 @@ TEST_F(Stress, HundredsOfSwitchesAndAppliesLeaveTheTruthOnScreenAndNothingLeaked
         EXPECT_EQ("", StateDifferences(StatesOnScreen(fresh.MainWindow()), shown[page]))
             << "page " << page;
     }
-    fresh.Close();
-    EXPECT_TRUE(fresh.WaitForExit(15000, nullptr));
+    CloseDecliningRestart(fresh, false);
 }
 
 // The log and the backups fail without a word; the program starts, applies and ends as usual.
@@ -170,19 +151,19 @@ TEST_F(Stress, ACurrentFolderThatTakesNoFiles)
     if (!Chinese()) {
         // Refused at start-up: the log line is lost, the message still shows.
         MessageBoxAnswerer boxes({IDOK}, app_.ProcessId());
-        ASSERT_TRUE(boxes.WaitForAnswers(1, 20000));
+        ASSERT_TRUE(boxes.WaitForAnswers(1, "the refusal", 4 * kStateWait));
         DWORD exitCode = 1;
-        ASSERT_TRUE(app_.WaitForExit(15000, &exitCode));
+        ASSERT_TRUE(app_.WaitForExit(kStateWait, &exitCode));
         EXPECT_EQ(0u, exitCode);
         return;
     }
-    ASSERT_NE(nullptr, app_.WaitForMainWindow()) << "no main window";
+    ASSERT_NE(nullptr, app_.WaitForMainWindow());
     ASSERT_TRUE(app_.SelectPage(4));
     ASSERT_TRUE(app_.SelectPage(0));
     ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 1, true));
-    ApplyWithOk();
+    Apply(app_);
     EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kDesktop, L"PaintDesktopVersion").IsDword(1));
-    CloseAfterApplies();
+    CloseDecliningRestart(app_);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "tests/support/AppDriver.h"
 
-#include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/RegistryFacts.h"
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -23,15 +24,10 @@ public:
     RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
     void* Address() const { return address_; }
-    bool Write(const void* data, size_t bytes, size_t offset = 0) const
+    bool Write(const void* data, size_t bytes) const
     {
         SIZE_T written = 0;
-        return address_ && WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, bytes, &written);
-    }
-    bool Read(void* data, size_t bytes, size_t offset = 0) const
-    {
-        SIZE_T read = 0;
-        return address_ && ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, bytes, &read);
+        return address_ && WriteProcessMemory(process_, address_, data, bytes, &written);
     }
 
 private:
@@ -78,19 +74,18 @@ bool AppDriver::Start(const std::wstring& program, const std::wstring& folder, c
     return true;
 }
 
-HWND AppDriver::WaitForMainWindow(DWORD milliseconds)
+HWND AppDriver::WaitForMainWindow()
 {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        if (HWND found = FindProcessWindow(processId_, kMainWindowClass)) {
-            main_ = found;
-            WaitUntilEnabled(kPageListId, milliseconds);
-            return main_;
-        }
-        if (WaitForSingleObject(process_, 20) == WAIT_OBJECT_0)
-            return nullptr;
-    }
-    return nullptr;
+    // A Wine process takes a few seconds to start on a loaded machine.
+    const bool shown = WaitFor("the main window", [this] {
+        main_ = FindProcessWindow(processId_, kMainWindowClass);
+        return main_ || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+    }, 4 * kStateWait);
+    if (shown && !main_)
+        ADD_FAILURE() << "the program ended without a main window";
+    if (!main_)
+        return nullptr;
+    return WaitUntilRead() ? main_ : nullptr;
 }
 
 bool AppDriver::WaitForExit(DWORD milliseconds, DWORD* exitCode)
@@ -102,10 +97,10 @@ bool AppDriver::WaitForExit(DWORD milliseconds, DWORD* exitCode)
     return true;
 }
 
-bool AppDriver::WaitUntilEnabled(int id, DWORD milliseconds) const
+bool AppDriver::WaitUntilRead() const
 {
-    HWND control = Control(id);
-    return WaitUntil([control] { return IsWindowEnabled(control) != FALSE; }, milliseconds);
+    HWND list = Control(kPageListId);
+    return WaitFor("the page list enabled again after a read", [list] { return IsWindowEnabled(list) != FALSE; });
 }
 
 bool AppDriver::SelectPage(int page)
@@ -115,7 +110,7 @@ bool AppDriver::SelectPage(int page)
     SendMessageW(main_, WM_COMMAND, MAKEWPARAM(kPageListId, CBN_DROPDOWN), reinterpret_cast<LPARAM>(list));
     SendMessageW(list, CB_SETCURSEL, page, 0);
     SendMessageW(main_, WM_COMMAND, MAKEWPARAM(kPageListId, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
-    return WaitUntilEnabled(kPageListId) && CurrentPage() == page;
+    return WaitUntilRead() && CurrentPage() == page;
 }
 
 bool AppDriver::SetItemCheck(int listId, int item, bool checked)
@@ -128,32 +123,6 @@ bool AppDriver::SetItemCheck(int listId, int item, bool checked)
         return false;
     SendMessageW(Control(listId), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(remote.Address()));
     return ItemCheck(listId, item) == (checked ? 1 : 0);
-}
-
-std::wstring AppDriver::ItemText(int listId, int item) const
-{
-    const int units = 260;
-    RemoteBuffer remote(process_, sizeof(LVITEMW) + units * sizeof(wchar_t));
-    LVITEMW lvItem = {};
-    lvItem.iSubItem = 0;
-    lvItem.cchTextMax = units;
-    lvItem.pszText = reinterpret_cast<LPWSTR>(static_cast<char*>(remote.Address()) + sizeof(LVITEMW));
-    if (!remote.Write(&lvItem, sizeof(lvItem)))
-        return std::wstring();
-    SendMessageW(Control(listId), LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(remote.Address()));
-    std::vector<wchar_t> text(units + 1, 0);
-    remote.Read(text.data(), units * sizeof(wchar_t), sizeof(LVITEMW));
-    return text.data();
-}
-
-std::wstring AppDriver::ComboText(int id, int index) const
-{
-    const LRESULT length = SendMessageW(Control(id), CB_GETLBTEXTLEN, index, 0);
-    if (length < 0)
-        return std::wstring();
-    std::vector<wchar_t> text(length + 1, 0);
-    SendMessageW(Control(id), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
 }
 
 std::wstring AppDriver::TextOf(HWND window)
@@ -177,23 +146,6 @@ void AppDriver::PressKey(UINT virtualKey) const
 {
     PostMessageW(main_, WM_KEYDOWN, virtualKey, 1);
     PostMessageW(main_, WM_KEYUP, virtualKey, 0xC0000001);
-}
-
-void AppDriver::SendKey(UINT virtualKey) const
-{
-    SendMessageW(main_, WM_KEYDOWN, virtualKey, 1);
-    SendMessageW(main_, WM_KEYUP, virtualKey, 0xC0000001);
-}
-
-bool AppDriver::WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds)
-            return false;
-        Sleep(20);
-    }
-    return true;
 }
 
 bool AppDriver::SaveScreenshot(const std::wstring& path) const

@@ -83,8 +83,8 @@ void AppTest::WaitForReads()
 {
     const DWORD start = GetTickCount();
     while (app_->ReadsPending()) {
-        if (GetTickCount() - start > 10000) {
-            ADD_FAILURE() << "a page read never reached the window";
+        if (GetTickCount() - start > kStateWait) {
+            ADD_FAILURE() << "gave up after " << kStateWait / 1000.0 << " s waiting for a page read to reach the window";
             return;
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);

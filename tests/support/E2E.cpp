@@ -1,5 +1,7 @@
 #include "tests/support/E2E.h"
 
+#include "app/ControlIds.h"
+
 std::wstring ZentrakProgram()
 {
     return EnvironmentPath(L"ZENTRAK_EXE");
@@ -17,7 +19,31 @@ void SaveScreenshot(const AppDriver& driver, const std::wstring& name)
 void EndToEndTest::Launch(const std::wstring& windowsVersion)
 {
     ASSERT_TRUE(app_.Start(ZentrakProgram(), folder_.Path(), windowsVersion)) << "cannot start Zentrak.exe";
-    ASSERT_NE(nullptr, app_.WaitForMainWindow()) << "no main window";
+    ASSERT_NE(nullptr, app_.WaitForMainWindow());
+}
+
+void Apply(AppDriver& app, int answer)
+{
+    MessageBoxAnswerer confirmation({answer}, app.ProcessId());
+    app.Click(kIdApplyButton);
+    ASSERT_TRUE(confirmation.WaitForAnswers(1, "the confirmation of an apply"));
+    ASSERT_TRUE(WaitFor("the confirmation to close", [&] { return !MessageBoxAnswerer::FindBox(app.ProcessId()); }));
+    // Handled once the apply button's handler has returned: whatever it writes is written.
+    SendMessageW(app.MainWindow(), WM_NULL, 0, 0);
+    if (answer == IDOK) {
+        ASSERT_TRUE(WaitFor("the done mark", [&] { return app.IsOnScreen(kIdDoneMark); }));
+    }
+    ASSERT_TRUE(app.WaitUntilRead());
+}
+
+void CloseDecliningRestart(AppDriver& app, bool applied)
+{
+    MessageBoxAnswerer restart({IDNO}, app.ProcessId());
+    app.Close();
+    DWORD exitCode = 1;
+    EXPECT_TRUE(WaitFor("the program to end", [&] { return app.WaitForExit(0, &exitCode); }));
+    EXPECT_EQ(applied ? 1u : 0u, restart.Seen().size()) << "a restart question after an apply, none without";
+    EXPECT_EQ(0u, exitCode);
 }
 
 std::wstring EndToEndTest::LogText() const
@@ -64,7 +90,7 @@ ConsoleRun RunConsole(const std::wstring& folder, const std::wstring& commandLin
         return result;
     }
     CloseHandle(info.hThread);
-    if (WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(info.hProcess, 4 * kStateWait) != WAIT_OBJECT_0) {
         TerminateProcess(info.hProcess, 99);
         ADD_FAILURE() << testreg::Narrow(commandLine) << " did not end";
     }

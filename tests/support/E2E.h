@@ -24,8 +24,16 @@ struct ConsoleRun {
     std::wstring out;
     std::wstring err;
 };
-// Runs `commandLine` in `folder` with its output going to files there; waits at most a minute.
+// Runs `commandLine` in `folder` with its output going to files there; fails the test when it
+// does not end in a few seconds.
 ConsoleRun RunConsole(const std::wstring& folder, const std::wstring& commandLine);
+
+// Clicks the apply button and answers the confirmation with `answer`; for OK, waits for the
+// done mark and the read that follows the writes.
+void Apply(AppDriver& app, int answer = IDOK);
+// Closes the program, declining the restart an apply offers (`applied`: one must be offered
+// then, none otherwise), and expects it to end with exit code 0.
+void CloseDecliningRestart(AppDriver& app, bool applied = true);
 
 class EndToEndTest : public ::testing::Test {
 protected:

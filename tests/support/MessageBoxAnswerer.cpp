@@ -1,6 +1,6 @@
 #include "tests/support/MessageBoxAnswerer.h"
 
-#include <chrono>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -77,15 +77,15 @@ void MessageBoxAnswerer::Run()
             if (patience_ && answer == IDOK && GetDlgItem(box, button))
                 answer = button;
         // The message text is the static control with the identifier 0xFFFF.
-        const Box seen{WindowText(box), WindowText(GetDlgItem(box, 0xFFFF)), answer};
+        // Recorded before the click, so whoever waits for the box to go finds it recorded.
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            seen_.push_back(Box{WindowText(box), WindowText(GetDlgItem(box, 0xFFFF)), answer});
+        }
         if (HWND button = GetDlgItem(box, answer))
             PostMessageW(button, BM_CLICK, 0, 0);
         else
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            seen_.push_back(seen);
-        }
         answered = box;
         // Wait for the box to go before looking for the next one.
         for (int i = 0; i < 250 && IsWindow(box) && !stop_; ++i)
@@ -99,12 +99,19 @@ std::vector<MessageBoxAnswerer::Box> MessageBoxAnswerer::Seen() const
     return seen_;
 }
 
-bool MessageBoxAnswerer::WaitForAnswers(size_t count, DWORD milliseconds) const
+bool MessageBoxAnswerer::WaitForAnswers(size_t count, const char* what, DWORD milliseconds) const
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (Seen().size() < count) {
-        if (std::chrono::steady_clock::now() >= deadline)
+    return WaitFor(what, [&] { return Seen().size() >= count; }, milliseconds);
+}
+
+bool WaitFor(const char* what, const std::function<bool()>& done, DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds) {
+            ADD_FAILURE() << "gave up after " << milliseconds / 1000.0 << " s waiting for " << what;
             return false;
+        }
         Sleep(20);
     }
     return true;

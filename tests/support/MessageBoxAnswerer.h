@@ -1,15 +1,23 @@
 // Answers the message boxes of a process from a background thread, the way a user would:
 // it waits for a box (window class "#32770") of that process to appear, records its caption
 // and text, and clicks the button given for it. Used around code that shows modal boxes.
+// And the one bound on waiting for a state of a program.
 #pragma once
 
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
+
+// How long a test waits for a state of a program (a read finished, a box shown) before it
+// fails: ample on a loaded machine, short enough that a state that never comes costs seconds.
+const DWORD kStateWait = 5000;
+// Polls `done` until it holds; after `milliseconds` fails the test, naming `what`.
+bool WaitFor(const char* what, const std::function<bool()>& done, DWORD milliseconds = kStateWait);
 
 // A visible top-level window of the class that belongs to the process, or null.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className);
@@ -30,8 +38,9 @@ public:
     MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
 
     std::vector<Box> Seen() const;
-    // Waits until `count` boxes have been answered or `milliseconds` pass; true if they were.
-    bool WaitForAnswers(size_t count, DWORD milliseconds) const;
+    // Waits until `count` boxes have been answered; false, and the test failed naming `what`,
+    // when they were not in time.
+    bool WaitForAnswers(size_t count, const char* what, DWORD milliseconds = kStateWait) const;
 
     // A box of that process that is showing now, or null.
     static HWND FindBox(DWORD processId) { return FindProcessWindow(processId, L"#32770"); }
@@ -58,6 +67,6 @@ private:
 // process that stays open too long, so the test goes on and can report it.
 class StrayBoxGuard : public MessageBoxAnswerer {
 public:
-    explicit StrayBoxGuard(DWORD patience = 15000) : MessageBoxAnswerer(Guard{}, patience) {}
+    explicit StrayBoxGuard(DWORD patience = kStateWait) : MessageBoxAnswerer(Guard{}, patience) {}
     std::vector<Box> Closed() const { return Seen(); }
 };
