@@ -1,0 +1,300 @@
+// The registry classes against the real registry of a sandbox; what Wine cannot produce (values
+// that change between two calls) injected through the registry seam; and, in the WoW64
+// prefix, a 32-bit program on 64-bit Windows for real.
+#include "platform/QmCReg.h"
+#include "platform/QmShReg.h"
+
+#include "tests/support/RegistryFacts.h"
+#include "tests/support/RegistryInterceptor.h"
+#include "tests/support/RegistrySandbox.h"
+
+#include <functional>
+#include <string>
+
+namespace {
+
+const wchar_t kKey[] = L"Software\\Zentrak\\Probe";
+const HKEY kCu = HKEY_CURRENT_USER;
+const HKEY kLm = HKEY_LOCAL_MACHINE;
+
+std::wstring TextOf(const QmCRegBase& reg)
+{
+    QmOwnedWide text = reg.GetDataAsString();
+    return text ? std::wstring(text.Get()) : std::wstring(L"(null)");
+}
+
+using RegistryRead = RegistryTest;
+
+// A DWORD read takes only four bytes of REG_DWORD; a text read only a text.
+TEST_F(RegistryRead, ByWhatTheRegistryHolds)
+{
+    const BYTE bytes[8] = {0xFE, 0xFF, 0xFF, 0xFF, 5};
+    // what  type  data (null: not created)  size  DWORD read  text read
+    const struct {
+        const char* what;
+        DWORD type;
+        const void* data;
+        DWORD size;
+        int dwordResult, stringResult;
+    } cases[] = {
+        {"missing", REG_NONE, nullptr, 0, -104, -104},
+        {"REG_DWORD", REG_DWORD, bytes, 4, 0, 1004},
+        {"REG_DWORD of 3 bytes", REG_DWORD, bytes, 3, -1, 1004},
+        {"REG_DWORD of 5 bytes", REG_DWORD, bytes, 5, -1, 1004},
+        {"REG_SZ", REG_SZ, L"1", 4, 1001, 0},
+        {"REG_EXPAND_SZ", REG_EXPAND_SZ, L"%PATH%", 14, 1003, 1003},
+        {"REG_BINARY", REG_BINARY, bytes, 4, 1007, 1007},
+        {"REG_QWORD", REG_QWORD, bytes, 8, -1, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::wstring name = L"Case" + std::to_wstring(&c - cases);
+        if (c.data)
+            testreg::SetRaw(kCu, kKey, name, c.type, c.data, c.size);
+        QmCReg reg;
+        EXPECT_EQ(c.dwordResult, reg.ReadDword(kCu, kKey, name.c_str()));
+        if (c.dwordResult == 0) {
+            EXPECT_EQ(0xFFFFFFFEu, reg.GetDword());
+        }
+        EXPECT_EQ(c.stringResult, reg.ReadString(kCu, kKey, name.c_str()));
+    }
+    EXPECT_EQ(-104, QmCReg().ReadDword(kCu, L"Software\\Nowhere", L"Flag")) << "a missing key is a missing value";
+}
+
+// Texts are taken whole however the registry stores them, by the program's registry class and
+// by the shell's per-user one alike.
+TEST_F(RegistryRead, TextsAreTakenWholeAndTerminated)
+{
+    const std::wstring longText = std::wstring(3000, L'x') + L"end";
+    // RegSetValueExW adds a terminator when the character after the data is null; "Z" is not.
+    const wchar_t unterminated[] = L"abcdZ";
+    const struct {
+        const char* what;
+        const void* data;
+        DWORD size;
+        std::wstring text;
+    } cases[] = {
+        {"terminated", L"Text", 10, L"Text"},
+        {"no bytes at all", L"", 0, L""},
+        {"no terminator", unterminated, 8, L"abcd"},
+        {"odd byte count", unterminated, 7, L"abc"},
+        {"null inside", L"ab\0cd", 12, L"ab"},
+        {"longer than 1024 characters", longText.c_str(), DWORD((longText.size() + 1) * 2), longText},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testreg::SetRaw(kCu, kKey, L"Text", REG_SZ, c.data, c.size);
+        ASSERT_EQ(c.size, testreg::Get(kCu, kKey, L"Text").data.size()) << "the registry changed the stored size";
+        QmCReg reg;
+        EXPECT_EQ(0, reg.ReadString(kCu, kKey, L"Text"));
+        EXPECT_EQ(c.text, TextOf(reg));
+        wchar_t small[4];
+        EXPECT_EQ(static_cast<int>(c.text.substr(0, 3).size()), reg.CopyDataTo(small, 4));
+        EXPECT_EQ(c.text.substr(0, 3), std::wstring(small));
+        QmShReg shell;
+        EXPECT_EQ(0, shell.ReadStringUser(kKey, L"Text"));
+        EXPECT_EQ(c.text, TextOf(shell));
+    }
+}
+
+using RegistryWrite = RegistryTest;
+
+TEST_F(RegistryWrite, WritesCreateTheirKeyOnceAndStoreTheTerminator)
+{
+    const wchar_t deep[] = L"Software\\Zentrak\\Deep\\Below";
+    RegistryInterceptor registry;
+    QmCReg reg;
+    EXPECT_EQ(0, reg.WriteDword(kCu, deep, L"Flag", 1));
+    EXPECT_EQ(0, reg.WriteDword(kCu, deep, L"Flag", 0xFFFFFFFF));
+    EXPECT_TRUE(testreg::Get(kCu, deep, L"Flag").IsDword(0xFFFFFFFF));
+    EXPECT_EQ(0, reg.WriteString(kCu, deep, L"Text", L"abc"));
+    EXPECT_EQ(8u, testreg::Get(kCu, deep, L"Text").data.size()) << "three characters and the terminator";
+    EXPECT_EQ(0, reg.WriteString(kCu, deep, L"", L""));
+    EXPECT_EQ(std::vector<BYTE>(2, 0), testreg::Get(kCu, deep, L"").data) << "an empty text keeps its terminator";
+    EXPECT_EQ(-1, reg.WriteString(kCu, deep, L"Null", nullptr));
+    EXPECT_EQ(3, testreg::ValueCount(kCu, deep));
+    int creates = 0;
+    for (const auto& call : registry.Calls())
+        if (call.function == "CreateKey") {
+            ++creates;
+            EXPECT_EQ(DWORD(REG_OPTION_NON_VOLATILE), call.flags) << "a volatile key is gone after a restart";
+        }
+    EXPECT_EQ(1, creates);
+    const testreg::Snapshot before = testreg::TakeSnapshot();
+    EXPECT_EQ(-140, reg.CreateKey(kCu, deep));
+    EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot()));
+    // A deletion names a missing key before a missing value, and takes its value alone.
+    EXPECT_EQ(-103, reg.DeleteValue(kCu, L"Software\\Nowhere", L"Flag"));
+    EXPECT_EQ(-104, reg.DeleteValue(kCu, deep, L"Absent"));
+    EXPECT_EQ(0, reg.DeleteValue(kCu, deep, L"Flag"));
+    EXPECT_EQ(2, testreg::ValueCount(kCu, deep));
+}
+
+TEST_F(RegistryWrite, KeysAreDeletedByWhatTheyHold)
+{
+    enum Content { kEmpty, kOneNamed, kTwoValues, kEmptyDefault, kTextDefault, kSubKey, kMissing, kRoot };
+    // what  content  results of DeleteKey, DeleteKeyIfAtMostOneValue, DeleteKeyIfEmpty
+    const struct {
+        const char* what;
+        Content content;
+        int results[3];
+    } cases[] = {
+        {"no values", kEmpty, {0, 0, 0}},
+        {"one named value", kOneNamed, {-139, 0, -139}},
+        {"two values", kTwoValues, {-139, -139, -139}},
+        {"an empty default value", kEmptyDefault, {-139, 0, 0}},
+        {"a default value with text", kTextDefault, {-139, 0, -142}},
+        {"a subkey", kSubKey, {-138, -138, -138}},
+        {"missing", kMissing, {-103, -103, -103}},
+        {"an empty path, which would name the root", kRoot, {-1, -1, -1}},
+    };
+    for (const auto& c : cases) {
+        for (int operation = 0; operation < 3; ++operation) {
+            SCOPED_TRACE(std::string(c.what) + ", deletion " + std::to_string(operation));
+            const std::wstring path = c.content == kRoot ? L"" : L"Software\\Del" + std::to_wstring(&c - cases) + L"_" +
+                                                                     std::to_wstring(operation);
+            if (c.content == kEmpty)
+                testreg::CreateKey(kCu, path);
+            if (c.content == kOneNamed || c.content == kTwoValues)
+                testreg::SetDword(kCu, path, L"A", 1);
+            if (c.content == kTwoValues)
+                testreg::SetDword(kCu, path, L"B", 1);
+            if (c.content == kEmptyDefault || c.content == kTextDefault)
+                testreg::SetString(kCu, path, L"", c.content == kEmptyDefault ? L"" : L"text");
+            if (c.content == kSubKey)
+                testreg::CreateKey(kCu, path + L"\\Child");
+            QmCReg reg;
+            const int result = operation == 0   ? reg.DeleteKey(kCu, path.c_str())
+                               : operation == 1 ? reg.DeleteKeyIfAtMostOneValue(kCu, path.c_str())
+                                                : reg.DeleteKeyIfEmpty(kCu, path.c_str());
+            EXPECT_EQ(c.results[operation], result);
+            EXPECT_EQ(result != 0 && c.content != kMissing, testreg::KeyExists(kCu, path));
+        }
+    }
+}
+
+// Runs `change` once, right after the size of the value was taken for the read itself (the
+// existence and type tests before it query the size too) and before its data is read.
+class ChangeBetweenSizeAndRead : public RegistryInterceptor {
+public:
+    explicit ChangeBetweenSizeAndRead(std::function<void()> change) : change_(std::move(change)) {}
+    int dataReads = 0;
+
+    LONG QueryValue(HKEY key, const wchar_t* name, DWORD* type, BYTE* data, DWORD* size) override
+    {
+        return After(RegistryInterceptor::QueryValue(key, name, type, data, size), data);
+    }
+    LONG ShQueryUsValue(HUSKEY key, const wchar_t* name, DWORD* type, void* data, DWORD* size,
+                        BOOL ignoreUser) override
+    {
+        return After(RegistryInterceptor::ShQueryUsValue(key, name, type, data, size, ignoreUser), data);
+    }
+
+private:
+    LONG After(LONG result, const void* data)
+    {
+        dataReads += data != nullptr;
+        // ValueExists, the type test, ValueExists again, then the read's own size query.
+        if (!data && change_ && ++sizeQueries_ == 4) {
+            change_();
+            change_ = nullptr;
+        }
+        return result;
+    }
+    std::function<void()> change_;
+    int sizeQueries_ = 0;
+};
+
+using ChangingValue = RegistryTest;
+
+TEST_F(ChangingValue, AGrownTextIsReadWholeOnce)
+{
+    const std::wstring grown(5000, L'g');
+    for (bool shell : {false, true}) {
+        SCOPED_TRACE(shell ? "QmShReg" : "QmCReg");
+        testreg::SetString(kCu, kKey, L"Text", L"short");
+        ChangeBetweenSizeAndRead registry([&] { testreg::SetString(kCu, kKey, L"Text", grown); });
+        QmShReg shellReg;
+        QmCReg reg;
+        EXPECT_EQ(0, shell ? shellReg.ReadStringUser(kKey, L"Text") : reg.ReadString(kCu, kKey, L"Text"));
+        EXPECT_EQ(grown, shell ? TextOf(shellReg) : TextOf(reg));
+        EXPECT_EQ(2, registry.dataReads) << "the grown value is read again, once";
+    }
+}
+
+TEST_F(ChangingValue, AVanishedOrChangedValueFailsAndLeavesNoData)
+{
+    testreg::SetString(kCu, kKey, L"Text", L"gone soon");
+    {
+        ChangeBetweenSizeAndRead registry([] { testreg::RemoveValue(kCu, kKey, L"Text"); });
+        QmCReg reg;
+        EXPECT_EQ(ERROR_FILE_NOT_FOUND, reg.ReadString(kCu, kKey, L"Text"));
+        EXPECT_EQ(nullptr, reg.GetData());
+    }
+    // A DWORD that grows to eight bytes or turns into another type.
+    const unsigned long long wide = 2;
+    for (DWORD type : {DWORD(REG_DWORD), DWORD(REG_BINARY)}) {
+        testreg::SetDword(kCu, kKey, L"Flag", 1);
+        ChangeBetweenSizeAndRead registry([&] { testreg::SetRaw(kCu, kKey, L"Flag", type, &wide, type == REG_DWORD ? 8 : 4); });
+        QmCReg reg;
+        EXPECT_EQ(-1, reg.ReadDword(kCu, kKey, L"Flag")) << "type " << type;
+        EXPECT_EQ(0xFFFFFFFFu, reg.GetDword());
+    }
+}
+
+// A value that is larger at every read than its size a moment before.
+class EverGrowing : public RegistryInterceptor {
+public:
+    int dataReads = 0;
+    LONG QueryValue(HKEY key, const wchar_t* name, DWORD* type, BYTE* data, DWORD* size) override
+    {
+        const LONG result = RegistryInterceptor::QueryValue(key, name, type, data, size);
+        if (!data)
+            return result;
+        ++dataReads;
+        *size += 2;
+        return ERROR_MORE_DATA;
+    }
+};
+
+TEST_F(ChangingValue, RereadingIsBounded)
+{
+    testreg::SetString(kCu, kKey, L"Text", L"abc");
+    EverGrowing registry;
+    QmCReg reg;
+    EXPECT_EQ(ERROR_MORE_DATA, reg.ReadString(kCu, kKey, L"Text"));
+    EXPECT_EQ(qmreg::kMaxReadAttempts, registry.dataReads);
+    EXPECT_EQ(nullptr, reg.GetData());
+}
+
+// The 32-bit program on 64-bit Windows (the WoW64 prefix), with the real registry: every
+// open, create, read and delete must reach the native view, or HKLM\SOFTWARE goes to
+// Wow6432Node, where the system never looks. Elsewhere there is one view and nothing to prove.
+TEST(RegistryView, EveryOperationReachesTheNativeView)
+{
+    if (!IsWow64Process32())
+        GTEST_SKIP() << "not a 32-bit process on 64-bit Windows";
+    const std::wstring key = L"SOFTWARE\\ZentrakView" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring redirected = L"SOFTWARE\\Wow6432Node" + key.substr(8);
+    const std::wstring child = key + L"\\Child";
+    QmCReg reg;
+    ASSERT_EQ(0, reg.WriteDword(kLm, child.c_str(), L"Flag", 7));
+    EXPECT_TRUE(testreg::Get(kLm, child, L"Flag").IsDword(7));
+    EXPECT_FALSE(testreg::KeyExists(kLm, redirected));
+    ASSERT_EQ(0, reg.WriteString(kLm, key.c_str(), L"Text", L"native"));
+    testreg::SetString(kLm, redirected, L"Text", L"32-bit view");
+    EXPECT_EQ(0, reg.ReadString(kLm, key.c_str(), L"Text"));
+    EXPECT_EQ(L"native", TextOf(reg));
+    QmShReg shell;  // no such value for the user: the machine's
+    EXPECT_EQ(0, shell.ReadStringUser(key.c_str(), L"Text"));
+    EXPECT_EQ(L"native", TextOf(shell));
+    EXPECT_EQ(0, reg.DeleteValue(kLm, child.c_str(), L"Flag"));
+    EXPECT_EQ(0, reg.DeleteKeyIfEmpty(kLm, child.c_str()));
+    EXPECT_FALSE(testreg::KeyExists(kLm, child));
+    EXPECT_EQ(0, reg.DeleteKeyIfAtMostOneValue(kLm, key.c_str()));
+    EXPECT_FALSE(testreg::KeyExists(kLm, key));
+    EXPECT_TRUE(testreg::Get(kLm, redirected, L"Text").IsString(L"32-bit view"));
+    testreg::DeleteKey(kLm, redirected);
+}
+
+}  // namespace

@@ -1,0 +1,238 @@
+// Which Windows the program runs on, from version facts a test gives and from the registry;
+// and restart through a recording stand-in of the shutdown calls (the real calls never run
+// here: for the whole program a guard fails any call no test expected).
+#include "platform/OsIdentity.h"
+#include "platform/QmSystem.h"
+#include "platform/ShutdownApi.h"
+
+#include "tests/support/RegistryFacts.h"
+#include "tests/support/RegistrySandbox.h"
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+const BYTE kWs = VER_NT_WORKSTATION, kSrv = VER_NT_SERVER;
+const WORD kX86 = 0, kAmd64 = 9;
+
+OsVersionFacts Facts(DWORD major, DWORD minor, BYTE productType, WORD suite = 0x100, WORD architecture = kX86,
+                     bool serverR2 = false, const wchar_t* servicePack = L"")
+{
+    OsVersionFacts facts;
+    facts.platformId = VER_PLATFORM_WIN32_NT;
+    facts.majorVersion = major;
+    facts.minorVersion = minor;
+    facts.buildNumber = 2600;
+    facts.extended = true;
+    facts.productType = productType;
+    facts.suiteMask = suite;
+    facts.processorArchitecture = architecture;
+    facts.serverR2 = serverR2;
+    wcsncpy(facts.servicePack, servicePack, 127);
+    return facts;
+}
+
+int CodeOf(const OsVersionFacts& facts)
+{
+    OsIdentity identity;
+    EXPECT_EQ(1, DescribeOs(facts, identity));
+    return OsCodeFromProductName(identity.productName);
+}
+
+// Only XP (108), Vista (113) and 7 (116) pass the version gate; their neighbours must not.
+TEST(OsIdentity, EachWindowsGetsItsCode)
+{
+    // what  facts  code
+    const struct {
+        const char* what;
+        OsVersionFacts facts;
+        int code;
+    } cases[] = {
+        {"XP", Facts(5, 1, kWs), 108},
+        {"XP Home Edition", Facts(5, 1, kWs, 0x300), 108},
+        {"XP Professional x64", Facts(5, 2, kWs, 0x100, kAmd64), 109},
+        {"Server 2003", Facts(5, 2, kSrv, 0x110), 110},
+        {"Server 2003 R2", Facts(5, 2, kSrv, 0x112, kX86, true), 111},
+        {"Vista", Facts(6, 0, kWs), 113},
+        {"Vista x64", Facts(6, 0, kWs, 0x300, kAmd64), 113},
+        {"Server 2008", Facts(6, 0, kSrv, 0x112), 114},
+        {"7", Facts(6, 1, kWs), 116},
+        {"7 x64", Facts(6, 1, kWs, 0x300, kAmd64), 116},
+        {"Server 2008 R2", Facts(6, 1, kSrv, 0x110, kAmd64), 115},
+        {"8", Facts(6, 2, kWs), 0},
+        {"2000", Facts(5, 0, kWs, 0), 106},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.code, CodeOf(c.facts)) << c.what;
+    // Names compare ignoring case and width, never by a prefix.
+    EXPECT_EQ(108, OsCodeFromProductName(L"MICROSOFT WINDOWS XP"));
+    EXPECT_EQ(116, OsCodeFromProductName(L"\xFF37\xFF49\xFF4E\xFF44\xFF4F\xFF57\xFF53 7"));  // full-width "Windows"
+    EXPECT_EQ(0, OsCodeFromProductName(L"Windows 7 "));
+    EXPECT_EQ(0, OsCodeFromProductName(nullptr));
+}
+
+TEST(OsIdentity, ALongServicePackTextIsCut)
+{
+    OsIdentity identity;
+    EXPECT_EQ(1, DescribeOs(Facts(5, 1, kWs, 0x100, kX86, false, std::wstring(127, L'x').c_str()), identity));
+    EXPECT_EQ(L"(Build: " + std::wstring(119, L'x'), identity.servicePackText);
+}
+
+TEST(OsIdentity, ServicePackAndBrowserNumbersFromTheirTexts)
+{
+    const struct {
+        const wchar_t* text;
+        int number;
+    } servicePacks[] = {{L"Service Pack 1", 1}, {L"service pack 3", 3}, {L"Service Pack 5", 5}, {L"Service Pack 6", 0},
+                        {L"Service Pack 6a", 0}, {L"Service Pack 3, v.3311", 0}, {L"SP3", 0}, {nullptr, 0}};
+    for (const auto& c : servicePacks)
+        EXPECT_EQ(c.number, ServicePackNumberFromText(c.text)) << (c.text ? testreg::Narrow(c.text) : "null");
+    const struct {
+        const wchar_t* text;
+        int major;
+    } browsers[] = {{L"8.0.6001.18702", 8}, {L"6.0.2900.5512", 6}, {L"10.0", 1}, {L"0.1", 0}, {L"x.1", 0}, {nullptr, 0}};
+    for (const auto& c : browsers)
+        EXPECT_EQ(c.major, IeMajorVersionFromText(c.text)) << (c.text ? testreg::Narrow(c.text) : "null");
+}
+
+// A system whose version facts are given by the test; the registry facts come from the sandbox.
+class GivenSystem : public QmSystem {
+public:
+    bool readable = true;
+    OsVersionFacts given = Facts(6, 1, kWs);
+
+protected:
+    bool ReadVersionFacts(OsVersionFacts& facts) override
+    {
+        facts = given;
+        return readable;
+    }
+};
+
+using QmSystemRegistry = RegistryTest;
+
+TEST_F(QmSystemRegistry, TheVersionServicePackAndBrowserOfTheSystem)
+{
+    const wchar_t kNtKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+    const wchar_t kIeKey[] = L"SOFTWARE\\Microsoft\\Internet Explorer";
+    GivenSystem system;
+    EXPECT_EQ(116, system.GetOsCode());
+    EXPECT_EQ(0, system.GetServicePackNumber());  // no values
+    EXPECT_EQ(0, system.GetIeMajorVersion());
+    testreg::SetString(HKEY_LOCAL_MACHINE, kNtKey, L"CSDVersion", L"Service Pack 3");
+    testreg::SetString(HKEY_LOCAL_MACHINE, kIeKey, L"Version", L"8.0.6001.18702");
+    EXPECT_EQ(3, system.GetServicePackNumber());
+    EXPECT_EQ(8, system.GetIeMajorVersion());
+    testreg::SetDword(HKEY_LOCAL_MACHINE, kNtKey, L"CSDVersion", 3);
+    testreg::SetString(HKEY_LOCAL_MACHINE, kIeKey, L"Version", L"7" + std::wstring(500, L'9'));  // longer than the field
+    EXPECT_EQ(0, system.GetServicePackNumber()) << "a DWORD is no service pack text";
+    EXPECT_EQ(7, system.GetIeMajorVersion());
+    // An unreadable version names nothing.
+    GivenSystem unknown;
+    unknown.readable = false;
+    EXPECT_EQ(0, unknown.GetOsCode());
+    EXPECT_EQ(L"", std::wstring(unknown.ProductName()));
+}
+
+HANDLE const kToken = reinterpret_cast<HANDLE>(0x1234);
+const LUID kShutdownLuid = {19, 0};
+
+// Records every step and what it was given; each step can be made to fail.
+class RecordingShutdown : public ShutdownApi {
+public:
+    explicit RecordingShutdown(bool guard = false) : guard_(guard), previous_(ReplaceShutdownApi(this)) {}
+    ~RecordingShutdown() override { ReplaceShutdownApi(previous_); }
+
+    bool tokenOpens = true, privilegeKnown = true, accepted = true;
+    DWORD enableAnswer = ERROR_SUCCESS;  // ERROR_NOT_ALL_ASSIGNED: the account lacks the privilege
+    std::vector<std::string> steps;
+    std::wstring message;
+    DWORD timeout = 99;
+    BOOL force = 99, restart = 99;
+
+    BOOL OpenToken(DWORD access, HANDLE* token) override
+    {
+        EXPECT_EQ(DWORD(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY), access);
+        *token = tokenOpens ? kToken : nullptr;
+        return Step("open token") && tokenOpens;
+    }
+    BOOL LookupPrivilege(const wchar_t* name, LUID* luid) override
+    {
+        EXPECT_STREQ(L"SeShutdownPrivilege", name);
+        *luid = kShutdownLuid;
+        return Step("look up") && privilegeKnown;
+    }
+    DWORD AdjustPrivileges(HANDLE token, TOKEN_PRIVILEGES& state) override
+    {
+        EXPECT_TRUE(token == kToken && state.PrivilegeCount == 1 && state.Privileges[0].Luid.LowPart == kShutdownLuid.LowPart);
+        const bool enable = state.Privileges[0].Attributes == SE_PRIVILEGE_ENABLED;
+        Step(enable ? "enable" : "disable");
+        return enable ? enableAnswer : ERROR_SUCCESS;
+    }
+    BOOL InitiateShutdown(wchar_t* text, DWORD seconds, BOOL forceAppsClosed, BOOL reboot) override
+    {
+        message = text ? text : L"(null)";
+        timeout = seconds, force = forceAppsClosed, restart = reboot;
+        return Step("shut down") && accepted;
+    }
+    BOOL AbortShutdown() override { return Step("abort"); }
+    BOOL ExitSession(UINT, DWORD) override { return Step("exit"); }
+    BOOL CloseToken(HANDLE token) override { return Step(token == kToken ? "close token" : "close another handle"); }
+
+private:
+    BOOL Step(const char* name)
+    {
+        steps.push_back(name);
+        if (guard_)
+            ADD_FAILURE() << name << " reached the guard: the real call would have run";
+        return !guard_;
+    }
+    bool guard_;
+    ShutdownApi* previous_;
+};
+
+// Stands in for the real calls while this program runs.
+RecordingShutdown guard(true);
+
+using Steps = std::vector<std::string>;
+
+TEST(Shutdown, EnablesThePrivilegeOnlyWhileAsking)
+{
+    const wchar_t restartText[] = L"\x91CD\x65B0\x555F\x52D5";
+    for (bool restart : {true, false}) {
+        RecordingShutdown calls;
+        QmSystemBase system;
+        EXPECT_EQ(1, restart ? system.Shutdown(true, restartText, 0, false) : system.Shutdown(false, nullptr, 30, true));
+        EXPECT_EQ((Steps{"open token", "look up", "enable", "shut down", "disable", "close token"}), calls.steps);
+        EXPECT_EQ(restart ? restartText : L"(null)", calls.message);
+        EXPECT_EQ(restart ? 0u : 30u, calls.timeout);
+        EXPECT_EQ(BOOL(!restart), calls.force);
+        EXPECT_EQ(BOOL(restart), calls.restart);
+    }
+}
+
+TEST(Shutdown, EveryFailureStopsAndCleansUp)
+{
+    const struct {
+        const char* what;
+        void (*arrange)(RecordingShutdown&);
+        Steps steps;
+    } cases[] = {
+        {"token cannot be opened", [](RecordingShutdown& c) { c.tokenOpens = false; }, {"open token"}},
+        {"privilege unknown", [](RecordingShutdown& c) { c.privilegeKnown = false; }, {"open token", "look up", "close token"}},
+        {"privilege not held", [](RecordingShutdown& c) { c.enableAnswer = ERROR_NOT_ALL_ASSIGNED; },
+         {"open token", "look up", "enable", "close token"}},
+        {"shutdown refused", [](RecordingShutdown& c) { c.accepted = false; },
+         {"open token", "look up", "enable", "shut down", "disable", "close token"}},
+    };
+    for (const auto& c : cases) {
+        RecordingShutdown calls;
+        c.arrange(calls);
+        EXPECT_EQ(0, QmSystemBase().Shutdown(true, L"", 0, false)) << c.what;
+        EXPECT_EQ(c.steps, calls.steps) << c.what;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// Texts between code pages and into Simplified Chinese, the code pages a locale reports, and
+// the program's log.
+#include "platform/QmLocale.h"
+#include "platform/QmLog.h"
+#include "platform/TextConvert.h"
+
+#include "tests/support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The lines of a UTF-8 file with LF line ends.
+std::vector<std::wstring> ReadLines(const wchar_t* path)
+{
+    const std::string bytes = ReadFileBytes(path);
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0],
+                                    static_cast<int>(text.size())));
+    std::vector<std::wstring> lines;
+    std::wistringstream in(text);
+    for (std::wstring line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// OpenCC's own converter (run at build time) is the independent answer for every sample.
+TEST(TextConvert, SimplifiedMappingAgreesWithOpenCC)
+{
+    const std::vector<std::wstring> traditional = ReadLines(L"traditional-sample.txt");
+    const std::vector<std::wstring> oracle = ReadLines(L"simplified-oracle.txt");
+    ASSERT_GT(traditional.size(), 30u);
+    ASSERT_EQ(traditional.size(), oracle.size());
+    int changed = 0;
+    for (size_t i = 0; i < traditional.size(); ++i) {
+        EXPECT_STREQ(oracle[i].c_str(), MapToSimplified(traditional[i].c_str()).Get()) << "line " << i + 1;
+        changed += traditional[i] != oracle[i];
+        // The Big5 road: 950 bytes in, 936 bytes out.
+        QmOwnedNarrow gbk = TraditionalToSimplified(WideToAnsi(traditional[i].c_str(), 950).Get());
+        ASSERT_TRUE(gbk);
+        EXPECT_STREQ(oracle[i].c_str(), AnsiToWide(gbk.Get(), 936).Get()) << "line " << i + 1;
+    }
+    EXPECT_GT(changed, 25) << "the sample should mostly need converting";
+    EXPECT_FALSE(MapToSimplified(nullptr));
+    EXPECT_FALSE(TraditionalToSimplified(static_cast<const char*>(nullptr)));
+}
+
+TEST(TextConvert, RoundTripsThroughBothChineseCodePagesAndNeverOverruns)
+{
+    // 開始功能表: 功 is A5 5C in Big5, its trail byte a backslash.
+    const wchar_t text[] = L"\x958B\x59CB\x529F\x80FD\x8868 Num Lock";
+    QmOwnedNarrow big5 = WideToAnsi(text, 950);
+    EXPECT_EQ(std::string("\xB6\x7D\xA9\x6C\xA5\x5C\xAF\xE0\xAA\xED Num Lock"), big5.Get());
+    EXPECT_STREQ(text, AnsiToWide(big5.Get(), 950).Get());
+    const wchar_t simplified[] = L"\x5F00\x59CB\x83DC\x5355";  // 开始菜单
+    QmOwnedNarrow gbk = WideToAnsi(simplified, 936);
+    EXPECT_EQ(std::string("\xBF\xAA\xCA\xBC\xB2\xCB\xB5\xA5"), gbk.Get());
+    EXPECT_STREQ(simplified, AnsiToWide(gbk.Get(), 936).Get());
+    // A lead byte without its trail byte is never read past; a lone surrogate becomes '?'.
+    QmOwnedWide lone = AnsiToWide("ab\x81", 950);
+    EXPECT_EQ(L"ab", std::wstring(lone.Get()).substr(0, 2));
+    EXPECT_LE(wcslen(lone.Get()), 3u);
+    EXPECT_STREQ("a?z", WideToAnsi(L"a\xD800z", 950).Get());
+    EXPECT_STREQ(L"\xDC00\x5F00", MapToSimplified(L"\xDC00\x958B").Get());
+    const std::wstring longText(10000, L'\x958B');
+    QmOwnedNarrow longGbk = TraditionalToSimplified(WideToAnsi(longText.c_str(), 950).Get());
+    EXPECT_STREQ(std::wstring(10000, L'\x5F00').c_str(), AnsiToWide(longGbk.Get(), 936).Get());
+}
+
+TEST(QmLocale, ACodePageIsADecimalNumberOrMinusOne)
+{
+    const struct {
+        const wchar_t* text;
+        int expected;
+    } cases[] = {
+        {L"950", 950}, {L"65001", 65001}, {nullptr, -1}, {L"", -1},      {L"95a", -1},
+        {L"-1", -1},   {L"950 ", -1},     {L"+950", -1}, {L"999999", -1}, {L"\xFF19\xFF15\xFF10", -1},  // full-width digits
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, ParseCodePage(c.text)) << "case " << (&c - cases);
+    // A locale whose ANSI code-page field is not a number, as a broken system could report it.
+    class GarbledLocale : public QmLocale {
+    public:
+        const wchar_t* QueryInfo(LCID, LCTYPE type) override { return type == LOCALE_IDEFAULTANSICODEPAGE ? L"950x" : L"950"; }
+    } garbled;
+    EXPECT_EQ(950, garbled.SystemOemCodePage());
+    EXPECT_EQ(-1, garbled.UserAnsiCodePage());
+}
+
+TEST(QmLog, LinesAreStampedAndALogThatCannotBeOpenedIsIgnored)
+{
+    SYSTEMTIME time = {};
+    time.wYear = 987, time.wMonth = 2, time.wDay = 6, time.wHour = 4, time.wMinute = 5, time.wSecond = 9;
+    char stamp[32];
+    FormatLogStamp(time, stamp);
+    EXPECT_STREQ("[987/02/06 04:05:09]", stamp);
+
+    ScratchFolder folder;
+    const std::wstring path = folder.File(L"Qm.log");
+    QmLog log;
+    log.WriteLine(path.c_str(), L"B %d\n", 4);
+    const std::string text = ReadFileBytes(path);
+    EXPECT_TRUE(std::regex_match(text, std::regex(R"(\[\d{4}/\d{2}/\d{2} \d{2}:\d{2}:\d{2}\]B 4\r\n)"))) << text;
+    log.WriteLine(nullptr, L"I 1\n");
+    log.WriteLine(folder.File(L"missing\\Qm.log").c_str(), L"I 1\n");
+    EXPECT_FALSE(FileExists(folder.File(L"missing")));
+    log.WriteLine(folder.Path().c_str(), L"I 1\n");  // a folder, not a file
+    // A file held open without sharing, as another program could hold the log.
+    HANDLE locked = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    log.WriteLine(path.c_str(), L"I 1\n");
+    CloseHandle(locked);
+    EXPECT_EQ(text, ReadFileBytes(path));
+}
+
+}  // namespace
