@@ -1,0 +1,157 @@
+// Texts in the user's wording, and how the read helpers turn registry data into a row's state:
+// the cases no page's rows reach (unreadable data, a text policy, stale outputs).
+#include "model/PageRows.h"
+#include "model/ShellTexts.h"
+#include "model/ShowText.h"
+#include "model/TweakRead.h"
+#include "platform/QmCReg.h"
+#include "tests/support/RegistryFacts.h"
+#include "tests/support/RegistryInterceptor.h"
+#include "tests/support/RegistrySandbox.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+TEST(ShowText, EachLanguageShowsItsOwnWording)
+{
+    const struct {
+        int language;
+        TextPair text;
+        const wchar_t* shown;
+    } cases[] = {
+        {kLanguageTraditional, PageName(1), L"開始功能表"},
+        {kLanguageTraditional, Title(kTitleStartMenuSpeed), L"設定開始功能表顯示速度:"},
+        // The second wording, converted to Simplified Chinese.
+        {kLanguageSimplified, PageName(1), L"开始菜单"},
+        {kLanguageSimplified, PageName(6), L"网路 2"},
+        {kLanguageSimplified, Title(kTitleStartMenuSpeed), L"设定开始菜单显示速度:"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.shown, ShowText(c.language, c.text).Get());
+    // Any other language sets nothing; empty and null texts show as empty texts.
+    EXPECT_FALSE(ShowText(kLanguageNone, PageName(0)));
+    EXPECT_FALSE(ShowText(1252, PageName(0)));
+    EXPECT_STREQ(L"", ShowText(kLanguageTraditional, "", "").Get());
+    EXPECT_STREQ(L"", ShowText(kLanguageSimplified, nullptr, nullptr).Get());
+    // A record filled to its last byte is not read past.
+    TextRecord full[2];
+    memset(full, 'x', sizeof(full));
+    EXPECT_EQ(std::wstring(kTextBytes, L'x'), ShowText(kLanguageTraditional, full[0], full[0]).Get());
+}
+
+const wchar_t kKey[] = L"Software\\ZentrakTest";
+const HKEY kCu = HKEY_CURRENT_USER;
+const SystemFacts kWin7 = {950, kOsWindows7, 8, 1, -1};
+
+using ReadHelpers = RegistryTest;
+
+// A DWORD whose on value is 7 and a text whose on text is "Y", as a plain and a default-on row.
+// The value named "Locked" is seen, but its data cannot be read.
+TEST_F(ReadHelpers, RowsArePlainOrDefaultOn)
+{
+    enum class Stored { Equal, Different, ValueMissing, KeyMissing, WrongType, Unreadable };
+    const struct {
+        const char* what;
+        Stored stored;
+        int state;
+        bool plainCheck, defaultOnCheck;
+    } cases[] = {
+        {"equal", Stored::Equal, 1, true, true},
+        {"different", Stored::Different, 0, false, false},
+        {"value missing", Stored::ValueMissing, -2, false, true},
+        {"key missing", Stored::KeyMissing, -2, false, true},
+        {"wrong type", Stored::WrongType, -1, false, true},
+        {"unreadable", Stored::Unreadable, -1, false, true},
+    };
+    const DwordToggle numbers[] = {{0, "", REG_DWORD, kRootCurrentUser, L"Software\\ZentrakTest", L"V", 0, 7},
+                                   {0, "", REG_DWORD, kRootCurrentUser, L"Software\\ZentrakTest", L"Locked", 0, 7}};
+    const StringToggle texts[] = {{0, "", REG_SZ, kRootCurrentUser, L"Software\\ZentrakTest", L"V", "", "Y"},
+                                  {0, "", REG_SZ, kRootCurrentUser, L"Software\\ZentrakTest", L"Locked", "", "Y"}};
+    RegistryInterceptor registry;
+    registry.SetRule([](const RegistryInterceptor::Call& call) -> std::optional<LONG> {
+        if (call.function == "QueryValue" && call.name == L"Locked" && call.readsData)
+            return ERROR_ACCESS_DENIED;
+        return std::nullopt;
+    });
+    for (bool text : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(text ? "text, " : "DWORD, ") + c.what);
+            const bool locked = c.stored == Stored::Unreadable;
+            const wchar_t* name = locked ? L"Locked" : L"V";
+            const bool asText = text != (c.stored == Stored::WrongType);
+            if (c.stored == Stored::ValueMissing)
+                testreg::SetDword(kCu, kKey, L"Other", 7);
+            else if (c.stored != Stored::KeyMissing && asText)
+                testreg::SetString(kCu, kKey, name, c.stored == Stored::Different ? L"other" : L"y");  // any case
+            else if (c.stored != Stored::KeyMissing)
+                testreg::SetDword(kCu, kKey, name, c.stored == Stored::Different ? 8 : 7);
+            EXPECT_EQ(c.state, text ? ReadStringState(kRootCurrentUser, kKey, name, "Y")
+                                    : ReadDwordState(kRootCurrentUser, kKey, name, 7));
+            const RowValue value = text ? Sz(texts[locked]) : Dw(numbers[locked]);
+            EXPECT_EQ(c.plainCheck, ReadCheckRow(CheckRow{{""}, 0, RowKind::Values, {value}}, nullptr, kWin7));
+            EXPECT_EQ(c.defaultOnCheck, ReadCheckRow(CheckRow{{""}, 0, RowKind::DefaultOn, {value}}, nullptr, kWin7));
+            RegDeleteKeyW(kCu, kKey);
+        }
+    }
+}
+
+TEST_F(ReadHelpers, TextsAreNoNumbers)
+{
+    for (const wchar_t* other : {L"0x80000000", L"80000000", L"2147483648 "}) {
+        testreg::SetString(HKEY_USERS, kKey, L"Keys", other);
+        EXPECT_EQ(0, ReadStringState(kRootUsers, kKey, L"Keys", "2147483648")) << testreg::Narrow(other);
+    }
+}
+
+// A machine value of another type than the policy's is no policy: the user's value decides,
+// and an apply leaves it.
+TEST_F(ReadHelpers, AMachineTextIsNoPolicy)
+{
+    const DwordToggle user = {0, "u", REG_DWORD, kRootCurrentUser, L"Software\\ZentrakTest", L"P", 0, 1};
+    const DwordToggle machine = {0, "m", REG_DWORD, kRootLocalMachine, L"Software\\ZentrakTest", L"P", 0, 1};
+    const CheckRow row = {{""}, 0, RowKind::PolicyPair, {Dw(machine), Dw(user)}};
+    testreg::SetString(HKEY_LOCAL_MACHINE, kKey, L"P", L"1");
+    testreg::SetDword(kCu, kKey, L"P", 0);
+    EXPECT_FALSE(ReadCheckRow(row, nullptr, kWin7));
+    QmCReg reg;
+    WriteCheckRow(reg, row, nullptr, 1, kWin7, nullptr);
+    EXPECT_TRUE(testreg::Get(HKEY_LOCAL_MACHINE, kKey, L"P").IsString(L"1"));
+    EXPECT_TRUE(testreg::Get(kCu, kKey, L"P").IsDword(1));
+}
+
+TEST_F(ReadHelpers, APerUserChoiceFallsBackToTheMachine)
+{
+    const ChoiceRun texts[] = {Named("", 1), Named("", 2)};
+    ChoiceRow row = {0, 0, {""}, ListOf(texts), {RegPlace{kRootCurrentUser, kKey, L"T", REG_SZ}}, WhenCleared::Leave};
+    row.read = ChoiceRead::UserOnVista7;
+    EXPECT_EQ(-1, ReadChoiceRow(row, kWin7));
+    testreg::SetString(HKEY_LOCAL_MACHINE, kKey, L"T", L"2");
+    EXPECT_EQ(1, ReadChoiceRow(row, kWin7));
+    testreg::SetString(kCu, kKey, L"T", L"1");
+    EXPECT_EQ(0, ReadChoiceRow(row, kWin7));
+}
+
+// Backups and restores read through these: a failed read leaves nothing of an earlier one.
+TEST_F(ReadHelpers, PlainValueReadsResetTheirOutputs)
+{
+    DWORD number = 99;
+    QmWString text(L"stale");
+    EXPECT_EQ(kValueMissing, ReadDwordValue(number, kRootCurrentUser, kKey, L"N"));
+    EXPECT_EQ(0u, number);
+    testreg::SetString(kCu, kKey, L"N", L"5");
+    testreg::SetDword(kCu, kKey, L"S", 0xFFFFFFFFu);
+    number = 99;
+    EXPECT_EQ(kValueFailed, ReadDwordValue(number, kRootCurrentUser, kKey, L"N"));
+    EXPECT_EQ(0u, number);
+    EXPECT_EQ(kValueFailed, ReadStringValue(text, kRootCurrentUser, kKey, L"S"));
+    EXPECT_STREQ(L"", text.CStr());
+    EXPECT_EQ(kValueRead, ReadDwordValue(number, kRootCurrentUser, kKey, L"S"));
+    EXPECT_EQ(0xFFFFFFFFu, number);
+    int exists = -5;
+    EXPECT_EQ(-1, ReadKeyExists(exists, kRootClassesRoot, L"NoSuchKey"));
+    EXPECT_EQ(0, exists);
+}
+
+}  // namespace
