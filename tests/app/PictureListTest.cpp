@@ -72,18 +72,24 @@ TEST(PictureList, AMissingIconKeepsEveryLaterPictureInPlace)
     }
 }
 
+// The real shell32.dll: every icon it has is used, a stand-in only where it has none (and for
+// the program's own five, which this test program lacks).
 TEST(PictureList, TheSystemsShell32FillsAll76Places)
 {
     HINSTANCE shell = LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(nullptr, shell);
+    int lacking = kOwnIconCount;
+    for (int id : kShellIconIds) {
+        HANDLE icon = LoadImageW(shell, MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, 0);
+        lacking += !icon;
+        DestroyIcon(static_cast<HICON>(icon));
+    }
     QmImageList2 list;
     ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 100, 200));
-    const int standIns = FillPictureList(list, 16, shell, GetModuleHandleW(nullptr), LoadIconResource);
-    FreeLibrary(shell);
+    EXPECT_EQ(lacking, FillPictureList(list, 16, shell, GetModuleHandleW(nullptr), LoadIconResource));
     EXPECT_EQ(kPictureCount, list.Count());
-    // Wine's shell32.dll lacks 9 of the icons, and this test program carries none of the
-    // program's own 5.
-    EXPECT_EQ(14, standIns);
+    EXPECT_LT(lacking, kPictureCount / 2) << "the system's icons did not load";
+    FreeLibrary(shell);
 }
 
 }  // namespace
