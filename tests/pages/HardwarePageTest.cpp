@@ -1,5 +1,6 @@
 #include "tests/pages/PageTest.h"
-#include "tests/support/RegistryFacts.h"
+
+#include <cwctype>
 
 namespace {
 
@@ -13,10 +14,6 @@ const wchar_t kCopyToHandler[] = L"{C2FBB630-2971-11D1-A18C-00C04FD75D13}";
 const std::wstring kNotepad = L"SOFTWARE\\Classes\\*\\shell\\OpenInNotepad";
 const std::wstring kWordPad = L"SOFTWARE\\Classes\\*\\shell\\OpenInWordPad";
 const std::wstring kWeb = L"SOFTWARE\\Classes\\*\\shell\\OpenInWeb";
-const HKEY kUser = HKEY_CURRENT_USER;
-const HKEY kMachine = HKEY_LOCAL_MACHINE;
-const int M = kIdListMain;
-const int R = kIdListRight;
 
 // The Windows folder's drive root ("C:\"), found independently of the program.
 std::wstring DriveRoot()
@@ -85,7 +82,8 @@ struct Choice {
 const Choice kChoices[] = {
     {2041, 2008, kCdfs, L"Prefetch", 0, L"CD 4x", 228},          {2041, 2008, kCdfs, L"Prefetch", 10, L"CD 8x 或 DVD 1x", 448},
     {2041, 2008, kCdfs, L"Prefetch", 14, L"DVD 8x", 4096},       {2041, 2008, kCdfs, L"Prefetch", 17, L"DVD 16x", 8912},
-    {2042, 2009, kCdfs, L"CacheSize", 0, L"預設", 619},          {2042, 2009, kCdfs, L"CacheSize", 3, L"更大", 4952},
+    {2042, 2009, kCdfs, L"CacheSize", 0, L"預設", 619},          {2042, 2009, kCdfs, L"CacheSize", 1, L"適中", 1238},
+    {2042, 2009, kCdfs, L"CacheSize", 3, L"更大", 4952},
     {2043, 2200, kMemory, L"IoPageLockLimit", 0, L"64 MB", 4096}, {2043, 2200, kMemory, L"IoPageLockLimit", 1, L"128 MB", 16384},
     {2043, 2200, kMemory, L"IoPageLockLimit", 4, L"512 MB", 262144},
     {2043, 2200, kMemory, L"IoPageLockLimit", 32, L"4096 MB", 16777216},
@@ -155,18 +153,35 @@ TEST_F(HardwarePage, ClearingKeepsAKeyThatHoldsSomethingElse)
     EXPECT_TRUE(Holds(kMachine, kWeb, nullptr, kNoKey));
 }
 
-TEST_F(HardwarePage, SimplifiedChineseTextsAreShownAndWritten)
+// The menu text is written in the wording shown, and only that wording reads as checked.
+TEST_F(HardwarePage, ASimplifiedMenuTextIsWrittenAndRead)
 {
     Start(kPageHardware, kWin7, 8, 1, 936);
-    EXPECT_STREQ(L"使用浏览器时,滑鼠右键没有内容菜单", ItemText(R, 0).CStr());
-    EXPECT_STREQ(L"光碟机读取资料速度", App().Button(2041)->GetText().CStr());
     SetCheck(R, 4, true);
     ASSERT_EQ(0, Apply());
     EXPECT_TRUE(Holds(kMachine, kNotepad, L"", Sz(L"用记事本开启")));
     EXPECT_EQ(1, Check(R, 4));
-    Put(kMachine, kNotepad, L"", Sz(L"用記事本開啟"));  // the Traditional text does not match here
+    Put(kMachine, kNotepad, L"", Sz(L"用記事本開啟"));
     Reread();
     EXPECT_EQ(0, Check(R, 4));
+}
+
+// Without the Windows folder the WordPad and IE commands still name a whole path: a command
+// without a drive would be looked for in whatever folder the shell runs it from.
+TEST_F(HardwarePage, WithoutTheWindowsFolderTheShellEntriesStillNameAWholePath)
+{
+    StartApp(kWin7);
+    App().windowsFolderMissing = true;
+    ShowPage(kPageHardware);
+    for (int row : {5, 6})
+        SetCheck(R, row, true);
+    ASSERT_EQ(0, Apply());
+    for (auto [entry, program] : {std::pair{kWordPad, L"Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\""},
+                                  {kWeb, L"Program Files\\Internet Explorer\\iexplore.exe \"%1\""}}) {
+        const std::wstring command = testreg::Get(kMachine, entry + L"\\command", L"").Text();
+        EXPECT_TRUE(command.size() > 3 && iswalpha(command[0]) && command.substr(1) == L":\\" + std::wstring(program))
+            << testreg::Narrow(command);
+    }
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "tests/pages/PageTest.h"
-#include "tests/support/RegistryFacts.h"
 #include "tests/support/RegistryInterceptor.h"
 
 #include <algorithm>
@@ -135,18 +134,12 @@ TEST_F(IconsPage, AnotherWindowsVersionGetsEmptyListsAndNoWrites)
     EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot()));
 }
 
+// Each list shows its own record of the row, the stored misspelling of the first one too.
 TEST_F(IconsPage, EachListShowsItsOwnStoredText)
 {
     Start(kPageIcons, kXp);
     EXPECT_STREQ(L"顯示「開始功表資料夾」圖示", ItemText(kIdListMain, 5).CStr());
     EXPECT_STREQ(L"顯示「開始功能表資料夾」圖示", ItemText(kIdListRight, 5).CStr());
-    TearDown();
-    SetUp();
-    Start(kPageIcons, kXp, 8, 3, 936);
-    EXPECT_STREQ(L"显示「开始菜单资料夹」图示", ItemText(kIdListMain, 5).CStr());
-    EXPECT_STREQ(L"显示「开始菜单资料夹」图示", ItemText(kIdListRight, 5).CStr());
-    EXPECT_STREQ(L"显示「工作列和开始菜单」图示", ItemText(kIdListRight, 15).CStr());
-    EXPECT_STREQ(L"我的电脑图示", App().Button(kIdGroupRight)->GetText().CStr());
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "tests/pages/PageTest.h"
-#include "tests/support/RegistryFacts.h"
 
 namespace {
 
@@ -38,8 +37,7 @@ const int kTimeouts = 14;
 
 const wchar_t* KeyOf(int pair)
 {
-    return kPairs[pair].root == HKEY_CURRENT_USER ? L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings"
-                                                  : L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
+    return kPairs[pair].root == kUser ? L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings" : kTcpip;
 }
 const wchar_t* SecondName(int pair)
 {
@@ -168,14 +166,6 @@ TEST_F(Network2Page, ClearedPairsAndPairsWithoutAChoice)
         EXPECT_TRUE(Holds(pair, pair == kDownloads ? Dw(3) : kAbsent)) << "pair " << pair;
     EXPECT_TRUE(Holds(kDownloads, Dw(4), true));
     EXPECT_TRUE(Holds(kTimeouts, kAbsent, true));
-}
-
-TEST_F(Network2Page, SimplifiedTexts)
-{
-    Start(kPageNetwork2, kVista, 8, 3, 936);
-    EXPECT_EQ(L"5 分钟(建议)", Text(kTimeouts, 7));
-    EXPECT_EQ(L"120 (IPv4 建议)", Text(3, 90));
-    EXPECT_STREQ(L"增加 IE 预设逾时值的持续性", App().Button(kPairs[kTimeouts].box)->GetText().CStr());
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "tests/pages/PageTest.h"
 
 #include "app/LayoutMath.h"
-#include "tests/support/RegistryFacts.h"
 
 #include <shlwapi.h>
 
@@ -39,16 +38,10 @@ void Put(HKEY root, const std::wstring& key, const wchar_t* name, const Data& da
                                                : value.IsString(data.text);
     if (ok)
         return ::testing::AssertionSuccess();
-    auto failure = ::testing::AssertionFailure() << where << " is ";
-    if (!value.exists)
-        failure << "absent";
-    else if (value.type == REG_DWORD && value.data.size() == 4)
-        failure << "DWORD " << *reinterpret_cast<const DWORD*>(value.data.data());
-    else
-        failure << "type " << value.type << " \"" << testreg::Narrow(value.Text()) << "\"";
-    return failure << ", expected " << (data.kind == Data::Absent ? "absent" : data.kind == Data::Dword
-                                                                                    ? std::to_string(data.number)
-                                                                                    : testreg::Narrow(data.text));
+    return ::testing::AssertionFailure() << where << " is " << testreg::Describe(value) << ", expected "
+                                         << (data.kind == Data::Absent  ? "absent"
+                                             : data.kind == Data::Dword ? std::to_string(data.number)
+                                                                        : testreg::Narrow(data.text));
 }
 
 void PageTest::ExpectRowsBothWays(const std::vector<RowValue>& values,

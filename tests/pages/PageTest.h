@@ -3,13 +3,27 @@
 // and a check that the controls a page placed fit the window.
 #pragma once
 
+#include "app/ControlIds.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/RegistryFacts.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 #include <vector>
+
+const HKEY kUser = HKEY_CURRENT_USER;
+const HKEY kMachine = HKEY_LOCAL_MACHINE;
+const HKEY kUsers = HKEY_USERS;
+const int M = kIdListMain;
+const int R = kIdListRight;
+const int L = kIdListLower;
+const wchar_t kPolicies[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const wchar_t kExplorer[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+const wchar_t kAdvanced[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+const wchar_t kDesktop[] = L"Control Panel\\Desktop";
+const wchar_t kTcpip[] = L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
 
 // A registry value as a test sets and expects it: a DWORD, a text or absent; or the key
 // itself, present and empty (kKey) or missing with everything below it (kNoKey).
@@ -47,6 +61,12 @@ protected:
     {
         StartApp(os, ie, servicePack, language);
         ShowPage(page);
+    }
+    // A fresh sandbox and no window, for a test that starts the program again.
+    void Restart()
+    {
+        TearDown();
+        SetUp();
     }
     // Every list holds exactly the rows of `values`. With every value missing the rows read
     // cleared, but those of `missingReadsChecked` (list, row), and applying that writes what

@@ -66,6 +66,8 @@ void Walk(HKEY key, const std::wstring& prefix, Snapshot& out)
     }
 }
 
+}  // namespace
+
 std::string Describe(const Value& value)
 {
     std::ostringstream text;
@@ -82,8 +84,6 @@ std::string Describe(const Value& value)
     }
     return text.str();
 }
-
-}  // namespace
 
 std::wstring Lower(std::wstring text)
 {

@@ -42,6 +42,7 @@ Snapshot TakeSnapshot();
 // Readable lines for each entry added, removed or changed from `before` to `after`.
 std::string Differences(const Snapshot& before, const Snapshot& after);
 
+std::string Describe(const Value& value);  // "REG_DWORD 5", "(absent)"...
 std::string Narrow(const std::wstring& text);  // UTF-8, for test messages
 std::wstring Lower(std::wstring text);
 
