@@ -49,12 +49,6 @@ TEST_F(ToolTest, EveryPageOnEveryVersionComesBackExactly)
 // took, and the hint names that hive (administrator rights only where they would help).
 TEST_F(ToolTest, ValuesThatDoNotTakeAreReportedByHiveAndTheRestIsRestored)
 {
-    const auto denyUserWrites = [](const RegistryInterceptor::Call& call) -> std::optional<LONG> {
-        const std::string& f = call.function;
-        if (call.root == HKEY_CURRENT_USER && (f == "SetValue" || f == "DeleteValue" || f == "DeleteKey"))
-            return ERROR_ACCESS_DENIED;
-        return std::nullopt;
-    };
     // denied hive  rule  name in a snapshot  rights hint
     const struct {
         uint32_t root;
@@ -62,8 +56,8 @@ TEST_F(ToolTest, ValuesThatDoNotTakeAreReportedByHiveAndTheRestIsRestored)
         const wchar_t* snapshotName;
         bool rightsHint;
     } kCases[] = {
-        {kRootLocalMachine, DenyMachineWrites, L" HKLM\\", true},
-        {kRootCurrentUser, denyUserWrites, L" HKCU\\", false},
+        {kRootLocalMachine, DenyWritesUnder(HKEY_LOCAL_MACHINE), L" HKLM\\", true},
+        {kRootCurrentUser, DenyWritesUnder(HKEY_CURRENT_USER), L" HKCU\\", false},
     };
     const BackupList places = Places(0);
     for (const auto& c : kCases) {
