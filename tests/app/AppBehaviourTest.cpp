@@ -192,6 +192,77 @@ TEST_F(AppBehaviour, ButtonsWithoutActionsAndThoseThatOpenPages)
     EXPECT_NE(std::wstring::npos, answerer.Seen()[0].text.find(L"Version " ZENTRAK_VERSION_TEXT));
 }
 
+// A double-click toggles the focused item of a check list alone, whether it comes as a
+// notification or from the mouse through the window; other notifications change nothing.
+TEST_F(AppBehaviour, ADoubleClickTogglesTheFocusedItemAlone)
+{
+    StartApp(kVista);
+    QmListview* list = App().ListView(kIdListLower);  // four rows
+    const UINT dblclk = static_cast<UINT>(NM_DBLCLK);
+    // what  notification  check before, result, check after (-1: no check box)
+    const struct {
+        const char* what;
+        UINT code;
+        int before, result, after;
+    } cases[] = {
+        {"double-click checks", dblclk, 0, 1, 1},
+        {"double-click unchecks", dblclk, 1, 1, 0},
+        {"click", static_cast<UINT>(NM_CLICK), 0, -1, 0},
+        {"right click", static_cast<UINT>(NM_RCLICK), 0, -1, 0},
+        {"an item without a check box keeps none", dblclk, -1, 1, -1},
+    };
+    list->SetItemState(1, LVIS_FOCUSED, LVIS_FOCUSED);
+    const NMHDR foreign = {Window(), kIdListLower, dblclk};
+    for (const auto& c : cases) {
+        list->CheckItem(0);
+        if (c.before < 0)
+            list->SetItemState(1, 0, LVIS_STATEIMAGEMASK);
+        else
+            c.before ? list->CheckItem(1) : list->UncheckItem(1);
+        list->UncheckItem(2);
+        const NMHDR header = {list->Handle(), kIdListLower, c.code};
+        EXPECT_EQ(c.result, list->HandleNotify(&header, true)) << c.what;
+        EXPECT_EQ(-1, list->HandleNotify(&foreign, true)) << "another control's notification";
+        EXPECT_TRUE(list->GetItemCheck(1) == c.after && list->GetItemCheck(0) == 1 && list->GetItemCheck(2) == 0) << c.what;
+    }
+    list->SetItemState(1, 0, LVIS_FOCUSED);
+    const NMHDR header = {list->Handle(), kIdListLower, dblclk};
+    EXPECT_EQ(-1, list->HandleNotify(&header, true)) << "no focused item";
+
+    auto bounds = [list](int item) {
+        RECT rect = {LVIR_BOUNDS, 0, 0, 0};
+        list->Send(LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(&rect));
+        return rect;
+    };
+    const LPARAM at = MAKELPARAM(bounds(2).left + 60, (bounds(2).top + bounds(2).bottom) / 2);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        list->Send(message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+    Pump();
+    EXPECT_EQ(1, list->GetItemCheck(2)) << "the mouse's double-click";
+    EXPECT_EQ(bounds(2).top - bounds(1).top, list->GetRowHeight()) << "the layout spaces rows by it";
+}
+
+// A combo box keeps the drop height it is given when it is parked; a parked control keeps its
+// size and stays visible.
+TEST_F(AppBehaviour, ParkedControlsKeepTheirSizeAndDropHeight)
+{
+    StartApp(kXp);
+    ShowPage(kPageStartMenu);
+    auto dropHeight = [](const QmCombo* combo) { return combo->GetDroppedControlRect().bottom - combo->GetDroppedControlRect().top; };
+    for (QmCombo* combo : {App().Combo(2009), App().Combo(kIdPageList)}) {
+        combo->SetCurSel(-1);
+        EXPECT_EQ(-1, combo->GetCurSel());
+        ASSERT_TRUE(combo->Move(4, 2, 300, 150));
+        EXPECT_TRUE(dropHeight(combo) <= 150 && dropHeight(combo) > 150 - 60) << combo->Id() << ": " << dropHeight(combo);
+        ASSERT_TRUE(combo->MoveTo(-2500, 0));
+        EXPECT_GT(dropHeight(combo), 150 - 60) << combo->Id() << " parked";
+    }
+    QmListview* list = App().ListView(kIdListMain);
+    const SIZE before = list->GetSize();
+    ASSERT_TRUE(list->MoveTo(-2500, 0));
+    EXPECT_TRUE(list->GetSize().cx == before.cx && list->GetSize().cy == before.cy && list->IsVisible());
+}
+
 TEST_F(AppBehaviour, TheProgramListRunsWhatTheEntryNames)
 {
     auto choose = [this](int entry) {

@@ -47,7 +47,7 @@ protected:
     {
         SCOPED_TRACE(what);
         const std::wstring path = folder_.File(L"damaged.qmb");
-        WriteBytes(path, bytes);
+        WriteFileBytes(path, bytes);
         EXPECT_EQ(kToolBadFile, Run({L"restore", path}));
         if (line > 0) {
             EXPECT_NE(std::wstring::npos, output_.err.find(L"第 " + std::to_wstring(line) + L" 行"))
@@ -73,7 +73,7 @@ TEST_F(DamagedFiles, TheUntouchedFileIsTaken)
 {
     Lines leapDay = good_;
     leapDay[6] = L"<DateTime>2008_2_29_23_59_59</DateTime>";
-    WriteBytes(folder_.File(L"good.qmb"), Utf16Bytes(Join(leapDay)));
+    WriteFileBytes(folder_.File(L"good.qmb"), Utf16Bytes(Join(leapDay)));
     EXPECT_EQ(kToolSuccess, Run({L"restore", folder_.File(L"good.qmb")})) << Narrow(output_.err);
     EXPECT_NE("", testreg::Differences(changed_, testreg::TakeSnapshot()));
 }
@@ -98,7 +98,7 @@ TEST_F(DamagedFiles, FileTextInMessagesIsEscaped)
     ExpectRefused(faked, 4, "a system name that rewrites the console line");
     EXPECT_NE(std::wstring::npos, output_.err.find(L"\"XP\\r\\x1B[2K已還原 20 項\"")) << Narrow(output_.err);
     ASSERT_EQ(1, PrepareBackupFolders(app_));
-    WriteBytes(folder_.File(L"QM_Backup\\XP\\0\\DT_faked.qmb"), Utf16Bytes(Join(faked)));
+    WriteFileBytes(folder_.File(L"QM_Backup\\XP\\0\\DT_faked.qmb"), Utf16Bytes(Join(faked)));
     ASSERT_EQ(kToolSuccess, Run({L"list", L"0"}));
     EXPECT_NE(std::wstring::npos, output_.out.find(L"\\r\\x1B")) << Narrow(output_.out);
     EXPECT_EQ(1u, Count(output_.out, L"\n")) << Narrow(output_.out);
@@ -242,7 +242,7 @@ TEST_F(ToolTest, CommandsClassIdentifiersAndLongTextsAreTakenOnlyAsTheProgramWri
         QmWString text;
         ASSERT_TRUE(BuildPageBackup(app_, c.page, QmWString(L"2009_2_26_14_5_9"), text));
         const std::wstring file = folder_.File(L"crafted.qmb"), reg = folder_.File(L"crafted.reg");
-        WriteBytes(file, Utf16Bytes(text.CStr()));
+        WriteFileBytes(file, Utf16Bytes(text.CStr()));
         testreg::SetString(c.root, c.key, c.name, L"now");
         const testreg::Snapshot now = testreg::TakeSnapshot();
 

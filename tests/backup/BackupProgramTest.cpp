@@ -250,7 +250,7 @@ TEST(BackupProgram, AnApplyIsSavedFirstAndUndoTakesItBack)
 
     // A current folder where no backup folder can be made: the apply writes all the same.
     ScratchFolder blocked;
-    WriteBytes(blocked.File(L"QM_Backup"), "not a folder");
+    WriteFileBytes(blocked.File(L"QM_Backup"), "not a folder");
     AppDriver app;
     ASSERT_TRUE(app.Start(ZentrakProgram(), blocked.Path()));
     ASSERT_NE(nullptr, app.WaitForMainWindow());

@@ -133,10 +133,10 @@ TEST_F(ToolTest, ListShowsTheSystemsBackupsOldestFirst)
     for (const wchar_t* stamp : {L"2009_12_1_8_0_0", L"2009_2_26_14_5_9"}) {
         QmWString text;
         ASSERT_TRUE(BuildPageBackup(app_, 0, QmWString(stamp), text));
-        WriteBytes(desktop + L"DT_" + stamp + L".qmb", Utf16Bytes(text.CStr()));
+        WriteFileBytes(desktop + L"DT_" + stamp + L".qmb", Utf16Bytes(text.CStr()));
     }
-    WriteBytes(desktop + L"broken.qmb", "junk");
-    WriteBytes(desktop + L"other.qmbak", "junk");
+    WriteFileBytes(desktop + L"broken.qmb", "junk");
+    WriteFileBytes(desktop + L"other.qmbak", "junk");
     BackUp(3);
 
     ASSERT_EQ(kToolSuccess, Run({L"list"}));
@@ -160,9 +160,8 @@ TEST_F(ToolTest, BackupWritesWithTheApplicationsCodeAndChecksItsArguments)
 {
     ASSERT_EQ(kToolSuccess, Run({L"backup", L"all"}));
     EXPECT_EQ(9u, Count(output_.out, L"已寫入 "));
-    QmFile files;
     for (int page = 0; page < kTweakPageCount; ++page)
-        EXPECT_EQ(1, files.CountFiles(folder_.File(L"QM_Backup\\XP\\" + std::to_wstring(page)).c_str(), false, L"qmb"));
+        EXPECT_EQ(1u, FilesIn(folder_.File(L"QM_Backup\\XP\\" + std::to_wstring(page)))) << page;
     const std::wstring file = BackUp(0);
 
     // command line                                          exit code
@@ -222,17 +221,17 @@ TEST_F(ToolTest, ExportReplacesItsOutputWholeAndNeverItsInput)
     // A longer file of that name is replaced whole.
     const std::wstring expected = folder_.File(L"expected.reg"), reg = folder_.File(L"page.reg");
     ASSERT_EQ(kToolSuccess, Run({L"export-reg", file, expected}));
-    WriteBytes(reg, std::string(50000, 'x'));
+    WriteFileBytes(reg, std::string(50000, 'x'));
     EXPECT_EQ(kToolSuccess, Run({L"export-reg", file, reg})) << Narrow(output_.err);
     EXPECT_TRUE(ReadFileBytes(expected) == ReadFileBytes(reg));
 
     // A file held without sharing cannot be replaced: it stays as it was, and nothing is left.
-    WriteBytes(reg, "old");
+    WriteFileBytes(reg, "old");
     HANDLE holder = CreateFileW(reg.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(kToolFailed, Run({L"export-reg", file, reg}));
     CloseHandle(holder);
     EXPECT_EQ("old", ReadFileBytes(reg));
-    EXPECT_EQ(3, QmFile().CountFiles(folder_.Path().c_str(), false, L"*")) << "QM_Backup and the two .reg files";
+    EXPECT_EQ(3u, FilesIn(folder_.Path())) << "QM_Backup and the two .reg files";
 }
 
 TEST_F(ToolTest, MessagesFollowTheLanguageVariant)

@@ -6,7 +6,6 @@
 
 #include "backup/Backup.h"
 #include "backup/BackupTool.h"
-#include "platform/QmFile.h"
 #include "tests/support/RegistryFacts.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/ScratchFolder.h"
@@ -29,9 +28,17 @@ inline std::string Utf16Bytes(const std::wstring& text)
     return std::string("\xFF\xFE", 2) + std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
 }
 
-inline void WriteBytes(const std::wstring& path, const std::string& bytes)
+// The files and folders in `folder`.
+inline size_t FilesIn(const std::wstring& folder)
 {
-    QmFile().WriteTextFile(path.c_str(), QmFile::kNoMark, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr);
+    size_t count = 0;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
+        count += found.cFileName[0] != L'.';
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+    return count;
 }
 
 // A text a guarded place takes back: the record's command moved to another drive, as the

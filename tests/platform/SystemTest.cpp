@@ -137,101 +137,88 @@ TEST_F(QmSystemRegistry, TheVersionServicePackAndBrowserOfTheSystem)
 }
 
 HANDLE const kToken = reinterpret_cast<HANDLE>(0x1234);
-const LUID kShutdownLuid = {19, 0};
 
-// Records every step and what it was given; each step can be made to fail.
+// Records every step and what it was given as one line each; each step can be made to fail.
+// The guard stands in for the real calls while this program runs and fails any test that
+// would reach them.
 class RecordingShutdown : public ShutdownApi {
 public:
     explicit RecordingShutdown(bool guard = false) : guard_(guard), previous_(ReplaceShutdownApi(this)) {}
     ~RecordingShutdown() override { ReplaceShutdownApi(previous_); }
 
-    bool tokenOpens = true, privilegeKnown = true, accepted = true;
-    DWORD enableAnswer = ERROR_SUCCESS;  // ERROR_NOT_ALL_ASSIGNED: the account lacks the privilege
+    std::string failing;  // the step that fails
     std::vector<std::string> steps;
-    std::wstring message;
-    DWORD timeout = 99;
-    BOOL force = 99, restart = 99;
 
     BOOL OpenToken(DWORD access, HANDLE* token) override
     {
-        EXPECT_EQ(DWORD(TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY), access);
-        *token = tokenOpens ? kToken : nullptr;
-        return Step("open token") && tokenOpens;
+        const BOOL opened = Step("open token " + std::to_string(access == (TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY)));
+        if (opened)
+            *token = kToken;
+        return opened;
     }
     BOOL LookupPrivilege(const wchar_t* name, LUID* luid) override
     {
-        EXPECT_STREQ(L"SeShutdownPrivilege", name);
-        *luid = kShutdownLuid;
-        return Step("look up") && privilegeKnown;
+        *luid = LUID{19, 0};
+        return Step("look up " + testreg::Narrow(name));
     }
     DWORD AdjustPrivileges(HANDLE token, TOKEN_PRIVILEGES& state) override
     {
-        EXPECT_TRUE(token == kToken && state.PrivilegeCount == 1 && state.Privileges[0].Luid.LowPart == kShutdownLuid.LowPart);
+        const bool ours = token == kToken && state.PrivilegeCount == 1 && state.Privileges[0].Luid.LowPart == 19;
         const bool enable = state.Privileges[0].Attributes == SE_PRIVILEGE_ENABLED;
-        Step(enable ? "enable" : "disable");
-        return enable ? enableAnswer : ERROR_SUCCESS;
+        return Step(std::string(enable ? "enable" : "disable") + (ours ? "" : " something else")) ? ERROR_SUCCESS
+                                                                                                    : ERROR_NOT_ALL_ASSIGNED;
     }
-    BOOL InitiateShutdown(wchar_t* text, DWORD seconds, BOOL forceAppsClosed, BOOL reboot) override
+    BOOL InitiateShutdown(wchar_t* text, DWORD seconds, BOOL force, BOOL restart) override
     {
-        message = text ? text : L"(null)";
-        timeout = seconds, force = forceAppsClosed, restart = reboot;
-        return Step("shut down") && accepted;
+        return Step("shut down " + testreg::Narrow(text ? text : L"(null)") + " " + std::to_string(seconds) + " s" +
+                    (force ? " forced" : "") + (restart ? " restart" : ""));
     }
     BOOL AbortShutdown() override { return Step("abort"); }
     BOOL ExitSession(UINT, DWORD) override { return Step("exit"); }
     BOOL CloseToken(HANDLE token) override { return Step(token == kToken ? "close token" : "close another handle"); }
 
 private:
-    BOOL Step(const char* name)
+    BOOL Step(const std::string& step)
     {
-        steps.push_back(name);
+        steps.push_back(step);
         if (guard_)
-            ADD_FAILURE() << name << " reached the guard: the real call would have run";
-        return !guard_;
+            ADD_FAILURE() << step << " reached the guard: the real call would have run";
+        return !guard_ && step.compare(0, failing.size() ? failing.size() : std::string::npos, failing) != 0;
     }
     bool guard_;
     ShutdownApi* previous_;
 };
 
-// Stands in for the real calls while this program runs.
 RecordingShutdown guard(true);
 
 using Steps = std::vector<std::string>;
 
-TEST(Shutdown, EnablesThePrivilegeOnlyWhileAsking)
+// The privilege is enabled only while asking, the token always closed; a failed step stops.
+TEST(Shutdown, EnablesThePrivilegeOnlyWhileAskingAndStopsAtAFailure)
 {
-    const wchar_t restartText[] = L"\x91CD\x65B0\x555F\x52D5";
-    for (bool restart : {true, false}) {
-        RecordingShutdown calls;
-        QmSystemBase system;
-        EXPECT_EQ(1, restart ? system.Shutdown(true, restartText, 0, false) : system.Shutdown(false, nullptr, 30, true));
-        EXPECT_EQ((Steps{"open token", "look up", "enable", "shut down", "disable", "close token"}), calls.steps);
-        EXPECT_EQ(restart ? restartText : L"(null)", calls.message);
-        EXPECT_EQ(restart ? 0u : 30u, calls.timeout);
-        EXPECT_EQ(BOOL(!restart), calls.force);
-        EXPECT_EQ(BOOL(restart), calls.restart);
-    }
-}
-
-TEST(Shutdown, EveryFailureStopsAndCleansUp)
-{
+    const Steps whole = {"open token 1", "look up SeShutdownPrivilege", "enable", "shut down 重新啟動 0 s restart", "disable",
+                         "close token"};
+    RecordingShutdown restart;
+    EXPECT_EQ(1, QmSystemBase().Shutdown(true, L"\x91CD\x65B0\x555F\x52D5", 0, false));
+    EXPECT_EQ(whole, restart.steps);
+    RecordingShutdown powerOff;
+    EXPECT_EQ(1, QmSystemBase().Shutdown(false, nullptr, 30, true));
+    EXPECT_EQ("shut down (null) 30 s forced", powerOff.steps[3]);
+    // the failing step  the steps taken
     const struct {
-        const char* what;
-        void (*arrange)(RecordingShutdown&);
+        const char* failing;
         Steps steps;
     } cases[] = {
-        {"token cannot be opened", [](RecordingShutdown& c) { c.tokenOpens = false; }, {"open token"}},
-        {"privilege unknown", [](RecordingShutdown& c) { c.privilegeKnown = false; }, {"open token", "look up", "close token"}},
-        {"privilege not held", [](RecordingShutdown& c) { c.enableAnswer = ERROR_NOT_ALL_ASSIGNED; },
-         {"open token", "look up", "enable", "close token"}},
-        {"shutdown refused", [](RecordingShutdown& c) { c.accepted = false; },
-         {"open token", "look up", "enable", "shut down", "disable", "close token"}},
+        {"open token", {whole[0]}},
+        {"look up", {whole[0], whole[1], whole[5]}},
+        {"enable", {whole[0], whole[1], whole[2], whole[5]}},
+        {"shut down", whole},
     };
     for (const auto& c : cases) {
         RecordingShutdown calls;
-        c.arrange(calls);
-        EXPECT_EQ(0, QmSystemBase().Shutdown(true, L"", 0, false)) << c.what;
-        EXPECT_EQ(c.steps, calls.steps) << c.what;
+        calls.failing = c.failing;
+        EXPECT_EQ(0, QmSystemBase().Shutdown(true, L"\x91CD\x65B0\x555F\x52D5", 0, false)) << c.failing;
+        EXPECT_EQ(c.steps, calls.steps) << c.failing;
     }
 }
 

@@ -1,41 +1,13 @@
 #include "tests/support/AppDriver.h"
 
 #include "tests/support/RegistryFacts.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-namespace {
-
 const wchar_t kMainWindowClass[] = L"Zentrak1320";
-
-// Memory in the other process, for the list-view messages the system does not marshal.
-class RemoteBuffer {
-public:
-    RemoteBuffer(HANDLE process, size_t bytes)
-        : process_(process), address_(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE)) {}
-    ~RemoteBuffer()
-    {
-        if (address_)
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    void* Address() const { return address_; }
-    bool Write(const void* data, size_t bytes) const
-    {
-        SIZE_T written = 0;
-        return address_ && WriteProcessMemory(process_, address_, data, bytes, &written);
-    }
-
-private:
-    HANDLE process_;
-    void* address_;
-};
-
-}  // namespace
 
 AppDriver::~AppDriver()
 {
@@ -58,14 +30,11 @@ bool AppDriver::Start(const std::wstring& program, const std::wstring& folder, c
         versionKey_ = L"Software\\Wine\\AppDefaults\\" + name;
         testreg::SetString(HKEY_CURRENT_USER, versionKey_, L"Version", windowsVersion);
     }
-    std::vector<wchar_t> commandLine(program.begin(), program.end());
-    commandLine.insert(commandLine.begin(), L'"');
-    commandLine.push_back(L'"');
-    commandLine.push_back(0);
+    std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &info))
         return false;
     CloseHandle(info.hThread);
@@ -115,13 +84,16 @@ bool AppDriver::SelectPage(int page)
 
 bool AppDriver::SetItemCheck(int listId, int item, bool checked)
 {
+    // The system does not carry this structure across processes: it goes into the program's memory.
     LVITEMW lvItem = {};
     lvItem.stateMask = LVIS_STATEIMAGEMASK;
     lvItem.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-    RemoteBuffer remote(process_, sizeof(lvItem));
-    if (!remote.Write(&lvItem, sizeof(lvItem)))
-        return false;
-    SendMessageW(Control(listId), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(remote.Address()));
+    void* remote = VirtualAllocEx(process_, nullptr, sizeof(lvItem), MEM_COMMIT, PAGE_READWRITE);
+    SIZE_T written = 0;
+    if (remote && WriteProcessMemory(process_, remote, &lvItem, sizeof(lvItem), &written))
+        SendMessageW(Control(listId), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(remote));
+    if (remote)
+        VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
     return ItemCheck(listId, item) == (checked ? 1 : 0);
 }
 
@@ -169,31 +141,16 @@ bool AppDriver::SaveScreenshot(const std::wstring& path) const
     SelectObject(memory, old);
     SetWindowPos(main_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    const DWORD stride = (width * 3 + 3) & ~3u;
-    std::vector<BYTE> pixels(stride * height);
+    BITMAPINFOHEADER info = {sizeof(info), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<BYTE> pixels(((width * 3 + 3) & ~3u) * height);
     GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-
-    BITMAPFILEHEADER header = {};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof(header) + sizeof(info);
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, &header, sizeof(header), &written, nullptr) &&
-              WriteFile(file, &info, sizeof(info), &written, nullptr) &&
-              WriteFile(file, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok;
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(info);
+    const BITMAPFILEHEADER header = {0x4D42, offset + static_cast<DWORD>(pixels.size()), 0, 0, offset};
+    std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof(info));
+    bytes.append(pixels.begin(), pixels.end());
+    return WriteFileBytes(path, bytes);
 }

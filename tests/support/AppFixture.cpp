@@ -37,7 +37,7 @@ void AppTest::TearDown()
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }
     if (strayBoxes_) {
-        for (const MessageBoxAnswerer::Box& box : strayBoxes_->Closed())
+        for (const MessageBoxAnswerer::Box& box : strayBoxes_->Seen())
             ADD_FAILURE() << "a message box nobody answered: " << testreg::Narrow(box.caption) << " / "
                           << testreg::Narrow(box.text);
         strayBoxes_.reset();

@@ -27,12 +27,14 @@ public:
     struct Box {
         std::wstring caption;
         std::wstring text;
-        int answeredWith = 0;
     };
 
-    // Answers the boxes in order with the button ids in `answers` (IDOK, IDCANCEL, IDYES,
-    // IDNO...), then stops. `processId` 0 means this process.
-    explicit MessageBoxAnswerer(std::vector<int> answers, DWORD processId = 0);
+    // Answers the boxes of the process (0: this one) in order with the button ids in `answers`
+    // (IDOK, IDCANCEL, IDYES, IDNO...), then stops.
+    explicit MessageBoxAnswerer(std::vector<int> answers, DWORD processId = 0)
+        : MessageBoxAnswerer(std::move(answers), processId, 0)
+    {
+    }
     ~MessageBoxAnswerer();
     MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
     MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
@@ -40,23 +42,23 @@ public:
     std::vector<Box> Seen() const;
     // Waits until `count` boxes have been answered; false, and the test failed naming `what`,
     // when they were not in time.
-    bool WaitForAnswers(size_t count, const char* what, DWORD milliseconds = kStateWait) const;
-
-    // A box of that process that is showing now, or null.
+    bool WaitForAnswers(size_t count, const char* what, DWORD milliseconds = kStateWait) const
+    {
+        return WaitFor(what, [&] { return Seen().size() >= count; }, milliseconds);
+    }
     static HWND FindBox(DWORD processId) { return FindProcessWindow(processId, L"#32770"); }
 
 protected:
-    // Answers, for as long as it lives, every box of this process that stays open `patience`
-    // milliseconds, with its Cancel, No or OK button.
-    struct Guard {};
-    MessageBoxAnswerer(Guard, DWORD patience);
+    // With `patience`: for as long as it lives, every box that stays open that long, answered
+    // with its Cancel, No or OK button.
+    MessageBoxAnswerer(std::vector<int> answers, DWORD processId, DWORD patience);
 
 private:
     void Run();
 
     std::vector<int> answers_;
     DWORD processId_;
-    DWORD patience_ = 0;
+    DWORD patience_;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::vector<Box> seen_;
@@ -67,6 +69,5 @@ private:
 // process that stays open too long, so the test goes on and can report it.
 class StrayBoxGuard : public MessageBoxAnswerer {
 public:
-    explicit StrayBoxGuard(DWORD patience = kStateWait) : MessageBoxAnswerer(Guard{}, patience) {}
-    std::vector<Box> Closed() const { return Seen(); }
+    StrayBoxGuard() : MessageBoxAnswerer({}, 0, kStateWait) {}
 };

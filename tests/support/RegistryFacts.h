@@ -17,22 +17,21 @@ struct Value {
     std::vector<BYTE> data;
 
     bool IsDword(DWORD expected) const;
-    // The REG_SZ text without its terminator; "" for anything else.
-    std::wstring Text() const;
-    bool IsString(const std::wstring& expected) const;
+    std::wstring Text() const;  // the REG_SZ text without its terminator; "" for anything else
+    bool IsString(const std::wstring& expected) const { return exists && type == REG_SZ && Text() == expected; }
 };
 
-// Each reports a test failure (ADD_FAILURE) when the registry refuses.
+// Each setter reports a test failure when the registry refuses.
+void SetRaw(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const void* data, DWORD bytes);
 void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value);
 void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text);
-void SetRaw(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const void* data, DWORD bytes);
 void CreateKey(HKEY root, const std::wstring& path);
 void RemoveValue(HKEY root, const std::wstring& path, const std::wstring& name);  // absent is fine
 void DeleteKey(HKEY root, const std::wstring& path);  // a key without subkeys; absent is fine
 
 Value Get(HKEY root, const std::wstring& path, const std::wstring& name);
 bool KeyExists(HKEY root, const std::wstring& path);
-bool ValueExists(HKEY root, const std::wstring& path, const std::wstring& name);
+inline bool ValueExists(HKEY root, const std::wstring& path, const std::wstring& name) { return Get(root, path, name).exists; }
 int ValueCount(HKEY root, const std::wstring& path);  // -1 when the key is missing
 
 // Every key and value below the four roots: "HKLM\path" for a key, "HKLM\path\:name" for

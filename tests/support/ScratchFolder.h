@@ -23,6 +23,8 @@ private:
 
 // Whole file contents as bytes ("" when it cannot be read).
 std::string ReadFileBytes(const std::wstring& path);
+// Creates or replaces the file with exactly `bytes`.
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool FileExists(const std::wstring& path);
 
 // A Unix path CTest passes in the environment variable `name`, as a Windows program sees it
