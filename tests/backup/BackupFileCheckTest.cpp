@@ -186,9 +186,9 @@ TEST_F(DamagedFiles, FilesOfOtherSystemsOrProgramsAreRefused)
     ExpectRefused(seven, 4, "made on Windows 7");
     EXPECT_NE(std::wstring::npos, output_.err.find(L"Windows 7")) << Narrow(output_.err);
     // On Windows 7 the desktop page has no clock items: 10 items, so the 11th is one too many.
-    Use(kVersions[6]);
+    Use(kSeven);
     ExpectRefused(seven, 9 + 4 * 10, "XP items on Windows 7");
-    Use(kVersions[1]);
+    Use(kXpSp2);
 
     const std::wstring whole = Join(good_);
     std::wstring crlf;

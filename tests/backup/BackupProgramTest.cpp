@@ -1,18 +1,14 @@
 // The real zentrak-backup.exe, run as a user runs it: its exit codes, its output through a
-// redirected handle, a registry file of its making imported by Wine's own regedit, and the
-// undo of an apply that the real Zentrak.exe saved first. Runs in
-// the Wine prefix kept for end-to-end runs (the program writes that prefix's registry), one
-// run at a time, and leaves every place it touched as it found it.
+// redirected handle, a restore and its dry run, a registry file of its making imported by
+// Wine's own regedit, and the undo of an apply that the real Zentrak.exe saved first. Runs in
+// the Wine prefix kept for end-to-end runs, whose registry is the tests' own, one run at a time.
 #include "app/ControlIds.h"
 #include "backup/BackupFormat.h"
 #include "backup/BackupReader.h"
 #include "tests/backup/ToolFixture.h"
 #include "tests/support/E2E.h"
 
-#include <shlwapi.h>
-
 #include <algorithm>
-#include <set>
 
 namespace {
 
@@ -58,53 +54,6 @@ std::vector<std::string> Read(const BackupList& places)
     return states;
 }
 
-// Puts a page's places back as they were, and deletes again every key that was missing on
-// the way to them.
-class PlacesKept {
-public:
-    explicit PlacesKept(const BackupList& places) : places_(places)
-    {
-        for (const BackupItem& place : places.Items()) {
-            const HKEY root = RootKey(place.root);
-            values_.push_back(testreg::Get(root, place.keyPath, place.valueName ? place.valueName : L""));
-            keys_.push_back(testreg::KeyExists(root, place.keyPath));
-            const std::wstring path = place.keyPath;
-            for (size_t end = path.find(L'\\');; end = path.find(L'\\', end + 1))
-                if (!testreg::KeyExists(root, path.substr(0, end))) {
-                    missingKeys_.insert({root, path.substr(0, end)});
-                    break;
-                } else if (end == std::wstring::npos) {
-                    break;
-                }
-        }
-    }
-    ~PlacesKept()
-    {
-        for (size_t i = 0; i < places_.Items().size(); ++i) {
-            const BackupItem& place = places_.Items()[i];
-            const HKEY root = RootKey(place.root);
-            const testreg::Value& value = values_[i];
-            if (place.kind == BackupItem::Kind::Key && keys_[i])
-                testreg::CreateKey(root, place.keyPath);
-            else if (place.kind != BackupItem::Kind::Key && value.exists)
-                testreg::SetRaw(root, place.keyPath, place.valueName, value.type, value.data.data(),
-                                static_cast<DWORD>(value.data.size()));
-            else if (place.kind != BackupItem::Kind::Key)
-                testreg::RemoveValue(root, place.keyPath, place.valueName);
-        }
-        for (const auto& key : missingKeys_)
-            SHDeleteKeyW(key.first, key.second.c_str());
-    }
-    PlacesKept(const PlacesKept&) = delete;
-    PlacesKept& operator=(const PlacesKept&) = delete;
-
-private:
-    const BackupList& places_;
-    std::vector<testreg::Value> values_;
-    std::vector<bool> keys_;
-    std::set<std::pair<HKEY, std::wstring>> missingKeys_;  // the first missing key of each path
-};
-
 TEST(BackupProgram, ExitCodesAndOutputThroughARedirectedHandle)
 {
     ScratchFolder folder;
@@ -142,38 +91,40 @@ TEST(BackupProgram, RegeditImportsWhatARestoreWrites)
         ScratchFolder folder;
         BackupList places;
         ASSERT_TRUE(BackupItemsOf(app, page, places));
-        PlacesKept kept(places);
-
         ArrangePlaces(places, 0);
         const std::vector<std::string> saved = Read(places);
         const ConsoleRun backup = RunProgram(folder, L"backup " + std::to_wstring(page));
         ASSERT_EQ(0u, backup.exitCode) << Narrow(backup.err);
         const size_t start = backup.out.find(L' ') + 1;
-        const std::wstring file = backup.out.substr(start, backup.out.find(L"\r\n") - start);
-        // The program saw the same system: the file is one of this page's here.
-        BackupFile parsed;
-        BackupFileError error;
-        BackupList checked;
-        ASSERT_TRUE(ReadBackupFile(file.c_str(), parsed, error) && CheckBackupForSystem(parsed, app, checked, error))
-            << Narrow(file) << " line " << error.line;
+        const std::wstring file = L"\"" + backup.out.substr(start, backup.out.find(L"\r\n") - start) + L"\"";
 
+        // Every place differs now: a dry run names a step for each, writes nothing, and the
+        // restore then does what it said; a second dry run finds nothing to do.
         ArrangePlaces(places, 1);
-        const ConsoleRun restore = RunProgram(folder, L"restore \"" + file + L"\"");
-        ASSERT_EQ(0u, restore.exitCode) << Narrow(restore.err);
+        const std::vector<std::string> changed = Read(places);
+        const ConsoleRun dryRun = RunProgram(folder, L"restore " + file + L" --dry-run");
+        EXPECT_EQ(0u, dryRun.exitCode) << Narrow(dryRun.err);
+        EXPECT_EQ(changed, Read(places)) << "the dry run wrote";
+        EXPECT_EQ(places.Items().size(), Count(dryRun.out, L"寫入 ") + Count(dryRun.out, L"刪除") + Count(dryRun.out, L"建立機碼 "));
+        const ConsoleRun restore = RunProgram(folder, L"restore " + file);
+        EXPECT_EQ(0u, restore.exitCode) << Narrow(restore.err);
+        // The dry run's steps follow its first line; the restore's stand alone; both end in a summary.
+        auto steps = [](const std::wstring& out, size_t from) { return out.substr(from, out.rfind(L'\n', out.size() - 3) - from); };
+        EXPECT_EQ(steps(dryRun.out, dryRun.out.find(L'\n') + 1), steps(restore.out, 0)) << "the restore did what the dry run said";
         const std::vector<std::string> restored = Read(places);
+        EXPECT_EQ(0u, Count(RunProgram(folder, L"restore " + file + L" --dry-run").out, L"寫入 "));
 
         ArrangePlaces(places, 1);
         const std::wstring reg = folder.File(L"page.reg");
-        const ConsoleRun exported = RunProgram(folder, L"export-reg \"" + file + L"\" \"" + reg + L"\"");
+        const ConsoleRun exported = RunProgram(folder, L"export-reg " + file + L" \"" + reg + L"\"");
         ASSERT_EQ(0u, exported.exitCode) << Narrow(exported.err);
         ASSERT_EQ(0u, ImportWithRegedit(folder, reg));
         const std::vector<std::string> viaRegedit = Read(places);
-
         for (size_t i = 0; i < saved.size(); ++i) {
             const BackupItem& place = places.Items()[i];
-            SCOPED_TRACE(Narrow(place.keyPath) + " " + Narrow(place.valueName ? place.valueName : L"(key)"));
-            EXPECT_EQ(saved[i], restored[i]) << "restore";
-            EXPECT_EQ(saved[i], viaRegedit[i]) << "regedit";
+            EXPECT_TRUE(saved[i] == restored[i] && saved[i] == viaRegedit[i])
+                << Narrow(place.keyPath) << " " << Narrow(place.valueName ? place.valueName : L"(key)") << ": " << saved[i]
+                << " saved, " << restored[i] << " restored, " << viaRegedit[i] << " through regedit";
         }
     }
 }
@@ -214,7 +165,6 @@ TEST(BackupProgram, AnApplyIsSavedFirstAndUndoTakesItBack)
     facts.SetFacts(RunningSystemFacts());
     BackupList places;
     ASSERT_TRUE(BackupItemsOf(facts, kPageHardware, places));
-    PlacesKept kept(places);
     ArrangePlaces(places, 0);
     const std::vector<std::string> before = Read(places);
     ASSERT_NE(before.end(), std::find(before.begin(), before.end(), "absent")) << "some values should be missing";
