@@ -105,26 +105,6 @@ TEST_F(PageBackups, TheFirstBackupMakesEveryFolderAndReplacesAFileOfTheSameSecon
     EXPECT_EQ(Utf16Bytes(text.CStr()), ReadFileBytes(written));
 }
 
-TEST_F(PageBackups, ABackupThatCannotBeWrittenFailsAndWritesNothing)
-{
-    // "QM_Backup" taken by a file: no folder tree, no backup.
-    WriteFileBytes(folder_.File(L"QM_Backup"), "x");
-    EXPECT_EQ(0, PrepareBackupFolders(app_));
-    EXPECT_FALSE(BackUpPage(app_, 0));
-    DeleteFileW(folder_.File(L"QM_Backup").c_str());
-
-    // The file held open by another program.
-    ASSERT_EQ(1, PrepareBackupFolders(app_));
-    std::vector<HANDLE> held;
-    for (const std::wstring& path : NamesForTheNextSeconds(folder_.File(L"QM_Backup\\XP\\3"), L"CN_"))
-        held.push_back(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    EXPECT_FALSE(BackUpPage(app_, 3));
-    for (HANDLE handle : held)
-        CloseHandle(handle);
-
-    EXPECT_EQ(3u, FilesIn(folder_.File(L"QM_Backup\\XP\\3"))) << "the held files alone";
-}
-
 // A value the reader would not give back as it was read: the backup fails, says which item,
 // and leaves nothing in the page's folder.
 TEST_F(PageBackups, AValueThatWouldNotReadBackFailsTheBackupAndLeavesNoFile)

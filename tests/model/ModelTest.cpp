@@ -1,7 +1,6 @@
-// Texts in the user's wording, and how the read helpers turn registry data into a row's state:
-// the cases no page's rows reach (unreadable data, a text policy, stale outputs).
+// How the read helpers turn registry data into a row's state, the cases no page's rows reach
+// (unreadable data, a text policy, stale outputs); and a text record without its terminator.
 #include "model/PageRows.h"
-#include "model/ShellTexts.h"
 #include "model/ShowText.h"
 #include "model/TweakRead.h"
 #include "platform/QmCReg.h"
@@ -14,31 +13,13 @@
 
 namespace {
 
-TEST(ShowText, EachLanguageShowsItsOwnWording)
+// A record filled to its last byte is not read past.
+TEST(ShowText, ARecordFilledToTheLastByteIsNotOverrun)
 {
-    const struct {
-        int language;
-        TextPair text;
-        const wchar_t* shown;
-    } cases[] = {
-        {kLanguageTraditional, PageName(1), L"開始功能表"},
-        {kLanguageTraditional, Title(kTitleStartMenuSpeed), L"設定開始功能表顯示速度:"},
-        // The second wording, converted to Simplified Chinese.
-        {kLanguageSimplified, PageName(1), L"开始菜单"},
-        {kLanguageSimplified, PageName(6), L"网路 2"},
-        {kLanguageSimplified, Title(kTitleStartMenuSpeed), L"设定开始菜单显示速度:"},
-    };
-    for (const auto& c : cases)
-        EXPECT_STREQ(c.shown, ShowText(c.language, c.text).Get());
-    // Any other language sets nothing; empty and null texts show as empty texts.
-    EXPECT_FALSE(ShowText(kLanguageNone, PageName(0)));
-    EXPECT_FALSE(ShowText(1252, PageName(0)));
-    EXPECT_STREQ(L"", ShowText(kLanguageTraditional, "", "").Get());
-    EXPECT_STREQ(L"", ShowText(kLanguageSimplified, nullptr, nullptr).Get());
-    // A record filled to its last byte is not read past.
     TextRecord full[2];
     memset(full, 'x', sizeof(full));
     EXPECT_EQ(std::wstring(kTextBytes, L'x'), ShowText(kLanguageTraditional, full[0], full[0]).Get());
+    EXPECT_FALSE(ShowText(1252, full[0], full[0])) << "no wording of a language the program does not speak";
 }
 
 const wchar_t kKey[] = L"Software\\ZentrakTest";
@@ -52,6 +33,7 @@ using ReadHelpers = RegistryTest;
 TEST_F(ReadHelpers, RowsArePlainOrDefaultOn)
 {
     enum class Stored { Equal, Different, ValueMissing, KeyMissing, WrongType, Unreadable };
+    // what  registry  state  plain row  default-on row
     const struct {
         const char* what;
         Stored stored;
