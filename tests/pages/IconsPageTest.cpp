@@ -1,7 +1,4 @@
 #include "tests/pages/PageTest.h"
-#include "tests/support/RegistryInterceptor.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -96,29 +93,6 @@ TEST_F(IconsPage, ANamespaceKeyHoldingAValueIsNeverRemovedOrChanged)
     EXPECT_TRUE(Holds(HKEY_CURRENT_USER, run, L"", Sz(L"Run")));
     EXPECT_EQ(1, testreg::ValueCount(HKEY_CURRENT_USER, run));
     EXPECT_EQ(1, Check(kIdListMain, 0));
-}
-
-TEST_F(IconsPage, ClassicStartMenuIsWrittenBeforeNewStartPanel)
-{
-    for (const std::wstring& style : {kClassic, kNewPanel})
-        Put(HKEY_CURRENT_USER, style, kInternetExplorer, Dw(0));  // a deletion reaches the registry only when the value is there
-    Start(kPageIcons, kXp);
-    RegistryInterceptor registry;
-    SetCheck(kIdListMain, 19, false);  // IE: both values deleted; My Computer cleared: both written
-    ASSERT_EQ(0, Apply());
-    // The key each value write or deletion went to is the one opened last before it.
-    std::vector<std::wstring> order;
-    std::wstring opened;
-    for (const RegistryInterceptor::Call& call : registry.Calls())
-        if (call.function == "OpenKey")
-            opened = call.path;
-        else if (call.function == "SetValue" || call.function == "DeleteValue")
-            order.push_back(call.name + (call.function == "SetValue" ? L" set in " : L" deleted in ") + opened);
-    auto at = [&order](const std::wstring& entry) { return std::find(order.begin(), order.end(), entry) - order.begin(); };
-    for (const std::wstring& done : {kMyComputer + std::wstring(L" set in "), kInternetExplorer + std::wstring(L" deleted in ")}) {
-        ASSERT_GT(static_cast<int>(order.size()) - 1, at(done + kClassic)) << testreg::Narrow(done);
-        EXPECT_EQ(at(done + kClassic) + 1, at(done + kNewPanel)) << testreg::Narrow(done);
-    }
 }
 
 TEST_F(IconsPage, AnotherWindowsVersionGetsEmptyListsAndNoWrites)

@@ -82,19 +82,12 @@ TEST(OsIdentity, ALongServicePackTextIsCut)
 
 TEST(OsIdentity, ServicePackAndBrowserNumbersFromTheirTexts)
 {
-    const struct {
-        const wchar_t* text;
-        int number;
-    } servicePacks[] = {{L"Service Pack 1", 1}, {L"service pack 3", 3}, {L"Service Pack 5", 5}, {L"Service Pack 6", 0},
-                        {L"Service Pack 6a", 0}, {L"Service Pack 3, v.3311", 0}, {L"SP3", 0}, {nullptr, 0}};
-    for (const auto& c : servicePacks)
-        EXPECT_EQ(c.number, ServicePackNumberFromText(c.text)) << (c.text ? testreg::Narrow(c.text) : "null");
-    const struct {
-        const wchar_t* text;
-        int major;
-    } browsers[] = {{L"8.0.6001.18702", 8}, {L"6.0.2900.5512", 6}, {L"10.0", 1}, {L"0.1", 0}, {L"x.1", 0}, {nullptr, 0}};
-    for (const auto& c : browsers)
-        EXPECT_EQ(c.major, IeMajorVersionFromText(c.text)) << (c.text ? testreg::Narrow(c.text) : "null");
+    for (auto [text, number] : {std::pair{L"Service Pack 1", 1}, {L"service pack 3", 3}, {L"Service Pack 5", 5}, {L"Service Pack 6", 0},
+                                {L"Service Pack 3, v.3311", 0}, {L"SP3", 0}})
+        EXPECT_EQ(number, ServicePackNumberFromText(text)) << testreg::Narrow(text);
+    for (auto [text, major] : {std::pair{L"8.0.6001.18702", 8}, {L"10.0", 1}, {L"0.1", 0}, {L"x.1", 0}})
+        EXPECT_EQ(major, IeMajorVersionFromText(text)) << testreg::Narrow(text);
+    EXPECT_TRUE(ServicePackNumberFromText(nullptr) == 0 && IeMajorVersionFromText(nullptr) == 0);
 }
 
 // A system whose version facts are given by the test; the registry facts come from the sandbox.

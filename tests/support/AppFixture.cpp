@@ -81,16 +81,7 @@ int AppTest::Apply()
 
 void AppTest::WaitForReads()
 {
-    const DWORD start = GetTickCount();
-    while (app_->ReadsPending()) {
-        if (GetTickCount() - start > kStateWait) {
-            ADD_FAILURE() << "gave up after " << kStateWait / 1000.0 << " s waiting for a page read to reach the window";
-            return;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        Pump();
-    }
-    Pump();
+    WaitFor("a page read to reach the window", [this] { return Pump(), !app_->ReadsPending(); });
 }
 
 std::map<std::string, int> AppTest::ShownStates()
@@ -112,8 +103,5 @@ std::map<std::string, int> AppTest::ShownStates()
 void AppTest::SetCheck(int listId, int item, bool checked)
 {
     QmListview* list = app_->ListView(listId);
-    if (checked)
-        list->CheckItem(item);
-    else
-        list->UncheckItem(item);
+    checked ? list->CheckItem(item) : list->UncheckItem(item);
 }

@@ -36,29 +36,12 @@ public:
 
 protected:
     void OpenUrl(Url) override { ++urlsOpened; }
-    BOOL RunFile(const wchar_t* path, int) override
-    {
-        filesRun.push_back(path);
-        return static_cast<int>(filesRun.size()) > launchesThatFail;
-    }
-    UINT RunCommandLine(const char* commandLine, int) override
-    {
-        commandsRun.push_back(commandLine);
-        return 33;  // WinExec's success
-    }
-    int RequestRestart(const wchar_t*) override { ++restartsRequested; return restartAnswer; }
+    BOOL RunFile(const wchar_t* path, int) override { return filesRun.push_back(path), int(filesRun.size()) > launchesThatFail; }
+    UINT RunCommandLine(const char* line, int) override { return commandsRun.push_back(line), 33; }  // WinExec's success
+    int RequestRestart(const wchar_t*) override { return ++restartsRequested, restartAnswer; }
     CodePages QueryCodePages() override { return codePages ? *codePages : QmThisApp::QueryCodePages(); }
-    void QuerySystem(SystemFacts& facts) override
-    {
-        if (system)
-            facts = *system;
-        else
-            QmThisApp::QuerySystem(facts);
-    }
-    QmOwnedWide QueryWindowsFolder() override
-    {
-        return windowsFolderMissing ? QmOwnedWide() : QmThisApp::QueryWindowsFolder();
-    }
+    void QuerySystem(SystemFacts& facts) override { system ? void(facts = *system) : QmThisApp::QuerySystem(facts); }
+    QmOwnedWide QueryWindowsFolder() override { return windowsFolderMissing ? QmOwnedWide() : QmThisApp::QueryWindowsFolder(); }
 };
 
 class AppTest : public RegistryTest {

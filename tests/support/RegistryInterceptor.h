@@ -47,8 +47,7 @@ public:
 
     LONG OpenKey(HKEY root, const wchar_t* path, REGSAM access, HKEY* key) override
     {
-        return Intercept({"OpenKey", root, Text(path), L"", access},
-                         [&] { return Win32RegistryApi::OpenKey(root, path, access, key); });
+        return Intercept({"OpenKey", root, Text(path), L"", access}, [&] { return Win32RegistryApi::OpenKey(root, path, access, key); });
     }
     LONG CreateKey(HKEY root, const wchar_t* path, DWORD options, REGSAM access, HKEY* key, DWORD* disposition) override
     {
