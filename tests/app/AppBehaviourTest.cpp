@@ -223,38 +223,6 @@ TEST_F(AppBehaviour, ADoubleClickTogglesTheFocusedItemAlone)
     EXPECT_EQ(bounds(2).top - bounds(1).top, list->GetRowHeight()) << "the layout spaces rows by it";
 }
 
-TEST_F(AppBehaviour, TheProgramListRunsWhatTheEntryNames)
-{
-    auto choose = [this](int entry) {
-        QmCombo* programs = App().Combo(kIdProgramList);
-        programs->SetCurSel(entry);
-        App().OnCommand(Window(), kIdProgramList, programs->Handle(), CBN_SELENDOK);
-        EXPECT_EQ(0, programs->GetCurSel()) << "the list goes back to its first entry";
-    };
-    StartApp(kWin7);
-    choose(6);
-    EXPECT_TRUE(App().filesRun.size() == 1 && App().filesRun[0].find(L"\\system32\\msconfig.exe") != std::wstring::npos);
-    TearDown();
-    SetUp();
-    StartApp(kXp);
-    EXPECT_EQ(19, App().Combo(kIdProgramList)->GetCount());
-    choose(0);
-    EXPECT_TRUE(App().filesRun.empty() && App().commandsRun.empty()) << "the caption entry runs nothing";
-    choose(4);
-    EXPECT_EQ(std::vector<std::string>{"rundll32.exe shell32.dll Control_RunDLL sysdm.cpl @1"}, App().commandsRun);
-    // The help-centre copy of msconfig first, then the one in system32, both under Windows.
-    App().launchesThatFail = 1;
-    choose(16);
-    ASSERT_EQ(2u, App().filesRun.size());
-    EXPECT_NE(std::wstring::npos, App().filesRun[0].find(L"\\pchealth\\helpctr\\binaries\\msconfig.exe"));
-    EXPECT_NE(std::wstring::npos, App().filesRun[1].find(L"\\system32\\msconfig.exe"));
-    App().launchesThatFail = 5;
-    MessageBoxAnswerer answerer({IDOK});
-    choose(1);
-    ASSERT_EQ(1u, answerer.Seen().size()) << "a launch that fails says so";
-    EXPECT_EQ(L"Zentrak \x932F\x8AA4\x8A0A\x606F", answerer.Seen()[0].caption);  // Zentrak 錯誤訊息
-}
-
 // The four code pages decide the language gate and the wording (its message follows it); the
 // version gate lets Windows XP, Vista and 7 through. A refusal says why, logs it and opens the
 // news page.

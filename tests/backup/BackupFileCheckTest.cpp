@@ -93,18 +93,6 @@ TEST_F(DamagedFiles, AFileOverOneMegabyteIsNotReadAndItsTextIsShownEscaped)
         << Narrow(output_.out);
 }
 
-TEST_F(DamagedFiles, ATruncatedFileIsRefusedWhereverItEnds)
-{
-    for (size_t kept = 0; kept < good_.size(); ++kept) {
-        const Lines lines(good_.begin(), good_.begin() + kept);
-        ExpectRefused(lines, static_cast<int>(kept) + 1, "after line " + std::to_string(kept));
-        const std::wstring cut = Join(lines) + good_[kept].substr(0, good_[kept].size() / 2);
-        ExpectRefused(Utf16Bytes(cut), static_cast<int>(kept) + 1, "inside line " + std::to_string(kept + 1));
-    }
-    ExpectRefused(Utf16Bytes(Join(good_)).substr(0, Utf16Bytes(Join(good_)).size() - 2), 60, "no final line feed");
-    ExpectRefused(std::string("\xFF\xFE", 2), 1, "only the mark");
-}
-
 TEST_F(DamagedFiles, EditedOrReorderedLinesAreRefusedByLine)
 {
     // what  line  new content (line 0: after the end)  the line named

@@ -23,12 +23,9 @@ ConsoleRun RunProgram(const ScratchFolder& folder, const std::wstring& arguments
 // native one, which a 32-bit process reaches only with file redirection off.
 DWORD ImportWithRegedit(const ScratchFolder& folder, const std::wstring& regFile)
 {
-    using Redirection = BOOL(WINAPI*)(void**);
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    auto disable = reinterpret_cast<Redirection>(
-        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "Wow64DisableWow64FsRedirection")));
-    auto revert = reinterpret_cast<BOOL(WINAPI*)(void*)>(
-        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "Wow64RevertWow64FsRedirection")));
+    auto function = [](const char* name) { return reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)); };
+    auto disable = reinterpret_cast<BOOL(WINAPI*)(void**)>(function("Wow64DisableWow64FsRedirection"));
+    auto revert = reinterpret_cast<BOOL(WINAPI*)(void*)>(function("Wow64RevertWow64FsRedirection"));
     void* old = nullptr;
     const bool off = disable && revert && disable(&old);
     const DWORD exitCode = RunConsole(folder.Path(), L"C:\\windows\\regedit.exe /s \"" + regFile + L"\"").exitCode;
@@ -42,14 +39,10 @@ std::vector<std::string> Read(const BackupList& places)
 {
     std::vector<std::string> states;
     for (const BackupItem& place : places.Items()) {
-        const HKEY root = RootKey(place.root);
-        const testreg::Value value = testreg::Get(root, place.keyPath, place.valueName ? place.valueName : L"");
-        if (place.kind == BackupItem::Kind::Key)
-            states.push_back(testreg::KeyExists(root, place.keyPath) ? "key" : "no key");
-        else if (value.exists)
-            states.push_back(std::to_string(value.type) + ":" + std::string(value.data.begin(), value.data.end()));
-        else
-            states.push_back("absent");
+        const testreg::Value value = testreg::Get(RootKey(place.root), place.keyPath, place.valueName ? place.valueName : L"");
+        states.push_back(place.kind == BackupItem::Kind::Key ? (testreg::KeyExists(RootKey(place.root), place.keyPath) ? "key" : "no key")
+                         : value.exists ? std::to_string(value.type) + ":" + std::string(value.data.begin(), value.data.end())
+                                        : "absent");
     }
     return states;
 }
@@ -58,19 +51,15 @@ TEST(BackupProgram, ExitCodesAndOutputThroughARedirectedHandle)
 {
     ScratchFolder folder;
     const ConsoleRun help = RunProgram(folder, L"--help");
-    EXPECT_EQ(0u, help.exitCode);
-    EXPECT_NE(std::wstring::npos, help.out.find(L"zentrak-backup export-reg")) << Narrow(help.out);
-    EXPECT_NE(std::wstring::npos, help.out.find(L"\r\n")) << "redirected text has CR LF line ends";
-    EXPECT_EQ(std::wstring::npos, help.out.find(L"\r\r"));
+    EXPECT_TRUE(help.exitCode == 0 && help.out.find(L"zentrak-backup export-reg") != std::wstring::npos) << Narrow(help.out);
+    EXPECT_TRUE(help.out.find(L"\r\n") != std::wstring::npos && help.out.find(L"\r\r") == std::wstring::npos) << "CR LF line ends";
     // The ANSI code page of the locale carries the wording of the language variant.
     if (RunLocale() != L"en_US") {
         EXPECT_NE(std::wstring::npos, help.out.find(RunLocale() == L"zh_TW" ? L"備份檔位於目前資料夾" : L"备份文件位于当前文件夹"));
     }
 
     const ConsoleRun wrong = RunProgram(folder, L"frobnicate");
-    EXPECT_EQ(1u, wrong.exitCode);
-    EXPECT_EQ(L"", wrong.out);
-    EXPECT_NE(std::wstring::npos, wrong.err.find(L"frobnicate"));
+    EXPECT_TRUE(wrong.exitCode == 1 && wrong.out.empty() && wrong.err.find(L"frobnicate") != std::wstring::npos);
     EXPECT_EQ(2u, RunProgram(folder, L"restore missing.qmb").exitCode);
     EXPECT_EQ(1u, RunProgram(folder, L"restore missing.qmb -h").exitCode) << "help only in the command's place";
 

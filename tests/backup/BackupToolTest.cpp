@@ -195,16 +195,4 @@ TEST_F(ToolTest, ExportReplacesItsOutputWholeAndNeverItsInput)
     EXPECT_EQ(3u, FilesIn(folder_.Path())) << "QM_Backup and the two .reg files";
 }
 
-// Without a Chinese code page the tool still speaks: Traditional (the end-to-end runs see the
-// two Chinese wordings through the console).
-TEST_F(ToolTest, WithoutAChineseCodePageTheMessagesAreTraditional)
-{
-    const std::wstring file = BackUp(0);
-    Use(kXpSp2, -1);
-    ASSERT_EQ(kToolSuccess, Run({L"--help"}));
-    EXPECT_NE(std::wstring::npos, output_.out.find(L"備份檔位於目前資料夾"));
-    ASSERT_EQ(kToolSuccess, Run({L"show", file}));
-    EXPECT_NE(std::wstring::npos, output_.out.find(L"目前："));
-}
-
 }  // namespace

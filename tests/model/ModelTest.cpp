@@ -79,14 +79,6 @@ TEST_F(ReadHelpers, RowsArePlainOrDefaultOn)
     }
 }
 
-TEST_F(ReadHelpers, TextsAreNoNumbers)
-{
-    for (const wchar_t* other : {L"0x80000000", L"80000000", L"2147483648 "}) {
-        testreg::SetString(HKEY_USERS, kKey, L"Keys", other);
-        EXPECT_EQ(0, ReadStringState(kRootUsers, kKey, L"Keys", "2147483648")) << testreg::Narrow(other);
-    }
-}
-
 // A machine value of another type than the policy's is no policy: the user's value decides,
 // and an apply leaves it.
 TEST_F(ReadHelpers, AMachineTextIsNoPolicy)
@@ -113,27 +105,6 @@ TEST_F(ReadHelpers, APerUserChoiceFallsBackToTheMachine)
     EXPECT_EQ(1, ReadChoiceRow(row, kWin7));
     testreg::SetString(kCu, kKey, L"T", L"1");
     EXPECT_EQ(0, ReadChoiceRow(row, kWin7));
-}
-
-// Backups and restores read through these: a failed read leaves nothing of an earlier one.
-TEST_F(ReadHelpers, PlainValueReadsResetTheirOutputs)
-{
-    DWORD number = 99;
-    QmWString text(L"stale");
-    EXPECT_EQ(kValueMissing, ReadDwordValue(number, kRootCurrentUser, kKey, L"N"));
-    EXPECT_EQ(0u, number);
-    testreg::SetString(kCu, kKey, L"N", L"5");
-    testreg::SetDword(kCu, kKey, L"S", 0xFFFFFFFFu);
-    number = 99;
-    EXPECT_EQ(kValueFailed, ReadDwordValue(number, kRootCurrentUser, kKey, L"N"));
-    EXPECT_EQ(0u, number);
-    EXPECT_EQ(kValueFailed, ReadStringValue(text, kRootCurrentUser, kKey, L"S"));
-    EXPECT_STREQ(L"", text.CStr());
-    EXPECT_EQ(kValueRead, ReadDwordValue(number, kRootCurrentUser, kKey, L"S"));
-    EXPECT_EQ(0xFFFFFFFFu, number);
-    int exists = -5;
-    EXPECT_EQ(-1, ReadKeyExists(exists, kRootClassesRoot, L"NoSuchKey"));
-    EXPECT_EQ(0, exists);
 }
 
 }  // namespace

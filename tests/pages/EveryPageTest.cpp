@@ -1,6 +1,5 @@
-// What every page owes the window: its controls fit at two sizes, recommended settings
-// change only the controls they name, never the registry, and a Simplified Chinese system
-// sees the second wording, converted.
+// What every page owes the window: recommended settings change only the controls they name,
+// never the registry, and a Simplified Chinese system sees the second wording, converted.
 #include "tests/pages/PageTest.h"
 
 #include <sstream>
@@ -8,21 +7,6 @@
 namespace {
 
 class EveryPage : public PageTest, public ::testing::WithParamInterface<int> {};
-
-TEST_F(EveryPage, FitsTheWindowAtTwoSizes)
-{
-    // Windows XP with Internet Explorer 6 has the longest lists, but for the browser page's.
-    StartApp(kXp, 6, 3);
-    for (int page = 0; page < kPageCount; ++page) {
-        ShowPage(page);
-        ExpectLayoutFits("page " + std::to_string(page));
-    }
-    Restart();
-    StartApp(kXp, 7, 3);
-    ShowPage(kPageIcons);
-    ShowPage(kPageInternetExplorer);
-    ExpectLayoutFits("Internet Explorer 7 after the icons page");
-}
 
 // What recommended settings set on each page: "list:row=check" for check rows, "id=state" for
 // check boxes and radio buttons, "id=selection" for combo boxes.

@@ -153,19 +153,6 @@ TEST_F(HardwarePage, ClearingKeepsAKeyThatHoldsSomethingElse)
     EXPECT_TRUE(Holds(kMachine, kWeb, nullptr, kNoKey));
 }
 
-// The menu text is written in the wording shown, and only that wording reads as checked.
-TEST_F(HardwarePage, ASimplifiedMenuTextIsWrittenAndRead)
-{
-    Start(kPageHardware, kWin7, 8, 1, 936);
-    SetCheck(R, 4, true);
-    ASSERT_EQ(0, Apply());
-    EXPECT_TRUE(Holds(kMachine, kNotepad, L"", Sz(L"用记事本开启")));
-    EXPECT_EQ(1, Check(R, 4));
-    Put(kMachine, kNotepad, L"", Sz(L"用記事本開啟"));
-    Reread();
-    EXPECT_EQ(0, Check(R, 4));
-}
-
 // Without the Windows folder the WordPad and IE commands still name a whole path: a command
 // without a drive would be looked for in whatever folder the shell runs it from.
 TEST_F(HardwarePage, WithoutTheWindowsFolderTheShellEntriesStillNameAWholePath)

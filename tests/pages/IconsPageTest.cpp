@@ -108,12 +108,4 @@ TEST_F(IconsPage, AnotherWindowsVersionGetsEmptyListsAndNoWrites)
     EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot()));
 }
 
-// Each list shows its own record of the row, the stored misspelling of the first one too.
-TEST_F(IconsPage, EachListShowsItsOwnStoredText)
-{
-    Start(kPageIcons, kXp);
-    EXPECT_STREQ(L"顯示「開始功表資料夾」圖示", ItemText(kIdListMain, 5).CStr());
-    EXPECT_STREQ(L"顯示「開始功能表資料夾」圖示", ItemText(kIdListRight, 5).CStr());
-}
-
 }  // namespace

@@ -81,21 +81,4 @@ TEST_P(InternetExplorerPage, EveryRowReadsAndWritesBothWays)
 INSTANTIATE_TEST_SUITE_P(Versions, InternetExplorerPage, ::testing::Values(6, 7, 8),
                          [](const ::testing::TestParamInfo<int>& info) { return "Ie" + std::to_string(info.param); });
 
-TEST_F(InternetExplorerPage, CaptionsFollowTheMajorVersion)
-{
-    struct Case {
-        int version;
-        const wchar_t* options;
-        const wchar_t* restrictions;
-    };
-    const Case cases[] = {{4, L"IE 4", L"IE 4 禁止"}, {6, L"IE 6", L"IE 6 禁止"}, {8, L"IE 8", L"IE 8 禁止"},
-                          {9, L"IE", L"IE 禁止"},     {0, L"IE", L"IE 禁止"}};
-    for (const Case& c : cases) {
-        Start(kPageInternetExplorer, kWin7, c.version, 1);
-        EXPECT_STREQ(c.options, App().Button(kIdGroupMain)->GetText().CStr()) << c.version;
-        EXPECT_STREQ(c.restrictions, App().Button(kIdGroupRight)->GetText().CStr()) << c.version;
-        Restart();
-    }
-}
-
 }  // namespace

@@ -145,27 +145,4 @@ TEST_F(Network2Page, ReadsFindTheChoiceOrClearThePair)
     }
 }
 
-TEST_F(Network2Page, ClearedPairsAndPairsWithoutAChoice)
-{
-    for (int pair = 1; pair <= kPairCount; ++pair)
-        PutPair(pair, Dw(3), Dw(4));  // a choice of some lists, not of others
-    Start(kPageNetwork2, kWin7);
-    for (int pair = 1; pair <= kPairCount; ++pair) {
-        SetBox(kPairs[pair].box, true);
-        Select(kPairs[pair].combo, -1);
-    }
-    const testreg::Snapshot before = testreg::TakeSnapshot();
-    ASSERT_EQ(0, Apply());
-    EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot())) << "checked without a choice";
-
-    // Cleared: every value goes, but the download pair's two.
-    for (int pair = 1; pair <= kPairCount; ++pair)
-        SetBox(kPairs[pair].box, false);
-    ASSERT_EQ(0, Apply());
-    for (int pair = 1; pair <= kPairCount; ++pair)
-        EXPECT_TRUE(Holds(pair, pair == kDownloads ? Dw(3) : kAbsent)) << "pair " << pair;
-    EXPECT_TRUE(Holds(kDownloads, Dw(4), true));
-    EXPECT_TRUE(Holds(kTimeouts, kAbsent, true));
-}
-
 }  // namespace

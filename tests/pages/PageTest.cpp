@@ -1,7 +1,5 @@
 #include "tests/pages/PageTest.h"
 
-#include "app/LayoutMath.h"
-
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -77,47 +75,6 @@ void PageTest::ExpectRowsBothWays(const std::vector<RowValue>& values,
     phase("missing", [](const RowValue& v) { return v.name ? kAbsent : kNoKey; }, missingChecked, false);
     phase("checked data", [](const RowValue& v) { return v.readsChecked; }, [](const RowValue&) { return true; }, true);
     phase("cleared data", [](const RowValue& v) { return v.readsCleared; }, [](const RowValue&) { return false; }, true);
-}
-
-void PageTest::ExpectLayoutFits(const std::string& what)
-{
-    auto inside = [](const RECT& inner, const RECT& outer) {
-        RECT both;
-        return UnionRect(&both, &inner, &outer) && EqualRect(&both, &outer);
-    };
-    for (const SIZE size : {SIZE{640, 480}, SIZE{1000, 700}}) {
-        RECT client = {0, 0, size.cx, size.cy};
-        AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongW(Window(), GWL_STYLE)), FALSE,
-                           static_cast<DWORD>(GetWindowLongW(Window(), GWL_EXSTYLE)));
-        SetWindowPos(Window(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        Pump();
-        GetClientRect(Window(), &client);
-        const std::string when = what + " at " + std::to_string(size.cx) + " x " + std::to_string(size.cy);
-        std::vector<std::pair<int, RECT>> placed;  // below the shared top row
-        for (int id = 2000; id <= 2200; ++id) {
-            QmWndBase* control = App().Control(id);
-            const POINT at = control ? control->GetPositionInParent() : POINT{-1, 0};
-            if (at.x < 0)
-                continue;
-            const RECT rect = {at.x, at.y, at.x + control->GetSize().cx, at.y + control->GetSize().cy};
-            EXPECT_TRUE(inside(rect, client)) << when << ": control " << id << " leaves the client area";
-            if (at.y >= kPageTop)
-                placed.push_back({id, rect});
-        }
-        // Two controls overlap only where a group box holds the other.
-        auto groupBox = [this](int id) { return App().Button(id) && (GetWindowLongW(App().Button(id)->Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX; };
-        for (const auto& [a, first] : placed)
-            for (const auto& [b, second] : placed) {
-                RECT common;
-                const bool held = (groupBox(a) && inside(second, first)) || (groupBox(b) && inside(first, second));
-                EXPECT_TRUE(a >= b || held || !IntersectRect(&common, &first, &second)) << when << ": controls " << a << " and " << b << " overlap";
-            }
-        for (int id : {kIdListMain, kIdListRight, kIdListLower}) {
-            QmListview* list = App().ListView(id);
-            EXPECT_TRUE(list->GetPositionInParent().x < 0 || list->Send(LVM_GETCOUNTPERPAGE) >= list->GetItemCount())
-                << when << ": list " << id << " cuts rows off";
-        }
-    }
 }
 
 std::string VersionName(const ::testing::TestParamInfo<int>& info)

@@ -76,11 +76,6 @@ protected:
     void ExpectRowsBothWays(const std::vector<RowValue>& values,
                             const std::vector<std::pair<int, int>>& missingReadsChecked = {});
 
-    // At 640 x 480 and at 1000 x 700: every placed control lies inside the client area, two
-    // of the page's controls overlap only where a group box holds the other, and every check
-    // list shows all its rows without scrolling.
-    void ExpectLayoutFits(const std::string& what);
-
     bool BoxChecked(int id) { return App().Button(id)->GetCheck() == BST_CHECKED; }
     int Selection(int comboId) { return App().Combo(comboId)->GetCurSel(); }
     void SetBox(int id, bool checked) { App().Button(id)->SetCheck(checked ? BST_CHECKED : BST_UNCHECKED); }

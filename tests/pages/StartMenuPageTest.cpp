@@ -135,21 +135,4 @@ TEST_F(StartMenuPage, MenuDelayIsOneOfTheListedTexts)
     }
 }
 
-TEST_F(StartMenuPage, IconSizeRadios)
-{
-    Start(kPageStartMenu, kWin7);
-    EXPECT_TRUE(BoxChecked(2057) && !BoxChecked(2056)) << "Start_LargeMFUIcons missing: large icons";
-    ASSERT_EQ(0, Apply());
-    EXPECT_TRUE(Holds(kUser, kAdvanced, L"Start_LargeMFUIcons", Dw(1)));
-    Put(kUser, kAdvanced, L"Start_LargeMFUIcons", Dw(0));
-    Reread();
-    EXPECT_TRUE(BoxChecked(2056) && !BoxChecked(2057));
-    ASSERT_EQ(0, Apply());
-    EXPECT_TRUE(Holds(kUser, kAdvanced, L"Start_LargeMFUIcons", Dw(0)));
-    SetBox(2056, false);
-    Put(kUser, kAdvanced, L"Start_LargeMFUIcons", Dw(9));
-    ASSERT_EQ(0, Apply());  // neither radio checked: nothing is written
-    EXPECT_TRUE(Holds(kUser, kAdvanced, L"Start_LargeMFUIcons", Dw(9)));
-}
-
 }  // namespace

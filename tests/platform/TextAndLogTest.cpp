@@ -1,5 +1,4 @@
-// Texts into Simplified Chinese, the code pages a locale reports, and the program's log.
-#include "platform/QmLocale.h"
+// Texts into Simplified Chinese, and the program's log.
 #include "platform/QmLog.h"
 #include "platform/TextConvert.h"
 
@@ -49,34 +48,8 @@ TEST(TextConvert, SimplifiedMappingAgreesWithOpenCC)
     EXPECT_FALSE(TraditionalToSimplified(static_cast<const char*>(nullptr)));
 }
 
-TEST(QmLocale, ACodePageIsADecimalNumberOrMinusOne)
-{
-    const struct {
-        const wchar_t* text;
-        int expected;
-    } cases[] = {
-        {L"950", 950}, {L"65001", 65001}, {nullptr, -1}, {L"", -1},      {L"95a", -1},
-        {L"-1", -1},   {L"950 ", -1},     {L"+950", -1}, {L"999999", -1}, {L"\xFF19\xFF15\xFF10", -1},  // full-width digits
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.expected, ParseCodePage(c.text)) << "case " << (&c - cases);
-    // A locale whose ANSI code-page field is not a number, as a broken system could report it.
-    class GarbledLocale : public QmLocale {
-    public:
-        const wchar_t* QueryInfo(LCID, LCTYPE type) override { return type == LOCALE_IDEFAULTANSICODEPAGE ? L"950x" : L"950"; }
-    } garbled;
-    EXPECT_EQ(950, garbled.SystemOemCodePage());
-    EXPECT_EQ(-1, garbled.UserAnsiCodePage());
-}
-
 TEST(QmLog, LinesAreStampedAndALogThatCannotBeOpenedIsIgnored)
 {
-    SYSTEMTIME time = {};
-    time.wYear = 987, time.wMonth = 2, time.wDay = 6, time.wHour = 4, time.wMinute = 5, time.wSecond = 9;
-    char stamp[32];
-    FormatLogStamp(time, stamp);
-    EXPECT_STREQ("[987/02/06 04:05:09]", stamp);
-
     ScratchFolder folder;
     const std::wstring path = folder.File(L"Qm.log");
     QmLog log;
