@@ -55,68 +55,6 @@ TEST_F(ToolTest, ValuesThatDoNotTakeAreReportedByHiveAndTheRestIsRestored)
     }
 }
 
-TEST_F(ToolTest, ShowPutsEachItemBesideTheRegistryAndRestoreLeavesAnUnreadableOneAlone)
-{
-    const BackupList places = Places(0);
-    ArrangePlaces(places, 0);
-    // A text where the page reads a number: saved as unreadable.
-    const wchar_t* const kPolicy = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-    testreg::SetString(HKEY_CURRENT_USER, kPolicy, L"NoSaveSettings", L"1");
-    const std::wstring file = BackUp(0);
-    testreg::SetDword(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"PaintDesktopVersion", 0x42);
-    testreg::SetString(HKEY_CURRENT_USER, kPolicy, L"NoSaveSettings", L"changed since");
-
-    ASSERT_EQ(kToolSuccess, Run({L"show", file}));
-    const std::wstring& out = output_.out;
-    EXPECT_NE(std::wstring::npos, out.find(L"DT（桌面、登入）"));
-    EXPECT_NE(std::wstring::npos, out.find(L"系統：XP"));
-    EXPECT_EQ(places.Items().size(), Count(out, L"\n[")) << Narrow(out);
-    EXPECT_EQ(1u, Count(out, L"（不同）"));
-    EXPECT_EQ(places.Items().size() - 2, Count(out, L"（相同）"));
-    EXPECT_NE(std::wstring::npos, out.find(L"\"PaintDesktopVersion\"\n    狀態 -1　備份：不存在　目前：00000042 (66)　（不同）\n"))
-        << Narrow(out);
-    // A multi-line text is shown on one line.
-    EXPECT_NE(std::wstring::npos, out.find(L"\"a\\\"\\\\<&>\\n</Data>\\nz"));
-
-    ASSERT_EQ(kToolSuccess, Run({L"restore", file}));
-    EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kPolicy, L"NoSaveSettings").IsString(L"changed since"));
-    EXPECT_FALSE(testreg::ValueExists(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"PaintDesktopVersion"));
-}
-
-TEST_F(ToolTest, ListShowsTheSystemsBackupsOldestFirst)
-{
-    ASSERT_EQ(kToolSuccess, Run({L"list"}));
-    EXPECT_EQ(L"沒有備份檔。\n", output_.out);
-
-    ASSERT_EQ(1, PrepareBackupFolders(app_));
-    const std::wstring desktop = folder_.File(L"QM_Backup\\XP\\0\\");
-    // Named so that the file names sort the other way round from the dates.
-    for (const wchar_t* stamp : {L"2009_12_1_8_0_0", L"2009_2_26_14_5_9"}) {
-        QmWString text;
-        ASSERT_TRUE(BuildPageBackup(app_, 0, QmWString(stamp), text));
-        WriteFileBytes(desktop + L"DT_" + stamp + L".qmb", Utf16Bytes(text.CStr()));
-    }
-    WriteFileBytes(desktop + L"broken.qmb", "junk");
-    WriteFileBytes(desktop + L"other.qmbak", "junk");
-    BackUp(3);
-
-    ASSERT_EQ(kToolSuccess, Run({L"list"}));
-    const std::wstring& out = output_.out;
-    const size_t older = out.find(L"DT  2009-02-26 14:05:09  12 項  " + desktop + L"DT_2009_2_26_14_5_9.qmb\n");
-    const size_t newer = out.find(L"DT  2009-12-01 08:00:00  12 項");
-    const size_t broken = out.find(L"broken.qmb");
-    const size_t restrictions = out.find(L"\nCN  ");
-    ASSERT_NE(std::wstring::npos, older) << Narrow(out);
-    EXPECT_LT(older, newer);
-    EXPECT_LT(newer, broken);
-    EXPECT_LT(broken, restrictions);
-    EXPECT_EQ(4u, Count(out, L"\n")) << "no line for the .qmbak file";
-
-    ASSERT_EQ(kToolSuccess, Run({L"list", L"cn"}));
-    EXPECT_EQ(1u, Count(output_.out, L"\n"));
-    EXPECT_EQ(0u, output_.out.find(L"CN  "));
-}
-
 TEST_F(ToolTest, BackupWritesWithTheApplicationsCodeAndChecksItsArguments)
 {
     ASSERT_EQ(kToolSuccess, Run({L"backup", L"all"}));

@@ -13,15 +13,6 @@
 
 namespace {
 
-// A record filled to its last byte is not read past.
-TEST(ShowText, ARecordFilledToTheLastByteIsNotOverrun)
-{
-    TextRecord full[2];
-    memset(full, 'x', sizeof(full));
-    EXPECT_EQ(std::wstring(kTextBytes, L'x'), ShowText(kLanguageTraditional, full[0], full[0]).Get());
-    EXPECT_FALSE(ShowText(1252, full[0], full[0])) << "no wording of a language the program does not speak";
-}
-
 const wchar_t kKey[] = L"Software\\ZentrakTest";
 const HKEY kCu = HKEY_CURRENT_USER;
 const SystemFacts kWin7 = {950, kOsWindows7, 8, 1, -1};
@@ -77,22 +68,6 @@ TEST_F(ReadHelpers, RowsArePlainOrDefaultOn)
             RegDeleteKeyW(kCu, kKey);
         }
     }
-}
-
-// A machine value of another type than the policy's is no policy: the user's value decides,
-// and an apply leaves it.
-TEST_F(ReadHelpers, AMachineTextIsNoPolicy)
-{
-    const DwordToggle user = {0, "u", REG_DWORD, kRootCurrentUser, L"Software\\ZentrakTest", L"P", 0, 1};
-    const DwordToggle machine = {0, "m", REG_DWORD, kRootLocalMachine, L"Software\\ZentrakTest", L"P", 0, 1};
-    const CheckRow row = {{""}, 0, RowKind::PolicyPair, {Dw(machine), Dw(user)}};
-    testreg::SetString(HKEY_LOCAL_MACHINE, kKey, L"P", L"1");
-    testreg::SetDword(kCu, kKey, L"P", 0);
-    EXPECT_FALSE(ReadCheckRow(row, nullptr, kWin7));
-    QmCReg reg;
-    WriteCheckRow(reg, row, nullptr, 1, kWin7, nullptr);
-    EXPECT_TRUE(testreg::Get(HKEY_LOCAL_MACHINE, kKey, L"P").IsString(L"1"));
-    EXPECT_TRUE(testreg::Get(kCu, kKey, L"P").IsDword(1));
 }
 
 TEST_F(ReadHelpers, APerUserChoiceFallsBackToTheMachine)

@@ -95,17 +95,4 @@ TEST_F(IconsPage, ANamespaceKeyHoldingAValueIsNeverRemovedOrChanged)
     EXPECT_EQ(1, Check(kIdListMain, 0));
 }
 
-TEST_F(IconsPage, AnotherWindowsVersionGetsEmptyListsAndNoWrites)
-{
-    Put(HKEY_CURRENT_USER, kDesktopNamespace + kItems[0].clsid, nullptr, kKey);
-    Put(HKEY_CURRENT_USER, kClassic, kMyComputer, Dw(0));
-    Start(kPageIcons, 112, 8, 1);
-    EXPECT_EQ(0, ItemCount(kIdListMain));
-    EXPECT_EQ(0, ItemCount(kIdListRight));
-    EXPECT_STREQ(L"\x684C\x9762\x5716\x793A", App().Button(kIdGroupMain)->GetText().CStr());  // 桌面圖示
-    const testreg::Snapshot before = testreg::TakeSnapshot();
-    ASSERT_EQ(0, Apply());
-    EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot()));
-}
-
 }  // namespace

@@ -24,39 +24,6 @@ std::wstring TextOf(const QmCRegBase& reg)
 
 using RegistryRead = RegistryTest;
 
-// A DWORD read takes only four bytes of REG_DWORD; a text read only a text.
-TEST_F(RegistryRead, ByWhatTheRegistryHolds)
-{
-    const BYTE bytes[8] = {0xFE, 0xFF, 0xFF, 0xFF, 5};
-    // what  type  data (null: not created)  size  DWORD read  text read
-    const struct {
-        const char* what;
-        DWORD type;
-        const void* data;
-        DWORD size;
-        int dwordResult, stringResult;
-    } cases[] = {
-        {"missing", REG_NONE, nullptr, 0, -104, -104},
-        {"REG_DWORD", REG_DWORD, bytes, 4, 0, 1004},
-        {"REG_DWORD of 3 bytes", REG_DWORD, bytes, 3, -1, 1004},
-        {"REG_DWORD of 5 bytes", REG_DWORD, bytes, 5, -1, 1004},
-        {"REG_SZ", REG_SZ, L"1", 4, 1001, 0},
-        {"REG_BINARY", REG_BINARY, bytes, 4, 1007, 1007},
-        {"REG_QWORD", REG_QWORD, bytes, 8, -1, -1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::wstring name = L"Case" + std::to_wstring(&c - cases);
-        if (c.data)
-            testreg::SetRaw(kCu, kKey, name, c.type, c.data, c.size);
-        QmCReg reg;
-        EXPECT_EQ(c.dwordResult, reg.ReadDword(kCu, kKey, name.c_str()));
-        EXPECT_TRUE(c.dwordResult != 0 || reg.GetDword() == 0xFFFFFFFEu);
-        EXPECT_EQ(c.stringResult, reg.ReadString(kCu, kKey, name.c_str()));
-    }
-    EXPECT_EQ(-104, QmCReg().ReadDword(kCu, L"Software\\Nowhere", L"Flag")) << "a missing key is a missing value";
-}
-
 // Texts are taken whole however the registry stores them, by the program's registry class and
 // by the shell's per-user one alike.
 TEST_F(RegistryRead, TextsAreTakenWholeAndTerminated)
