@@ -33,9 +33,6 @@ TEST_F(EndToEndTest, ApplyWritesOnlyAfterOkKeysWorkAndClosingOffersARestart)
         GTEST_SKIP();
     RemoveValue(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings");
     Launch(L"winxp");
-    EXPECT_EQ(3, app_.ItemCount(kIdListRight));  // Windows XP has the clock row
-    SendMessageW(app_.MainWindow(), WM_KEYDOWN, '1', 1);  // the page shown already
-    EXPECT_EQ(0, app_.CurrentPage());
     ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 0, true));
     Apply(app_, IDCANCEL);
     EXPECT_FALSE(testreg::ValueExists(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings")) << "Cancel wrote something";

@@ -56,13 +56,11 @@ TEST(BackupFormat, ValuesAreWrittenAsTheyAre)
         EXPECT_NE(std::wstring::npos, written.find(line)) << Narrow(line);
     EXPECT_EQ(std::wstring::npos, written.find(L'\r'));
 
-    QmWString header;
+    QmWString header, server;
     EXPECT_TRUE(AppendBackupHeader(header, 116, 12, QmWString(L"s")));
     EXPECT_NE(std::wstring::npos, std::wstring(header.CStr()).find(L"<System_Version>Windows 7</System_Version>\n"
                                                                    L"<Page_Index>-1</Page_Index>\n<Page_Name>UnKnown<"));
-    QmWString server;
-    EXPECT_FALSE(AppendBackupHeader(server, 114, 0, QmWString(L"s")));
-    EXPECT_EQ(0, server.Length());
+    EXPECT_TRUE(!AppendBackupHeader(server, 114, 0, QmWString(L"s")) && server.Length() == 0) << "a server has no name in the format";
 }
 
 // The backup file names `prefix` gets in this second and the next two.

@@ -115,11 +115,7 @@ protected:
         ASSERT_TRUE(SetCurrentDirectoryW(folder_.Path().c_str()));
         Use(kXpSp2);
     }
-    void TearDown() override
-    {
-        SetCurrentDirectoryW(saved_);
-        RegistryTest::TearDown();
-    }
+    void TearDown() override { SetCurrentDirectoryW(saved_), RegistryTest::TearDown(); }
 
     void Use(const Version& version, int language = 950)
     {

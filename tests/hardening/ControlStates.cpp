@@ -96,7 +96,6 @@ std::string ImpossibleStates(HWND main)
 {
     std::string out;
     for (const auto& [id, state] : StatesOnScreen(main))
-        if (state.find(kImpossible) != std::string::npos)
-            out += std::to_string(id) + ": " + state + "\n";
+        out += state.find(kImpossible) != std::string::npos ? std::to_string(id) + ": " + state + "\n" : "";
     return out;
 }

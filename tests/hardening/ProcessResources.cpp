@@ -64,10 +64,9 @@ long CountGdiObjects(HANDLE process)
 
 BOOL CALLBACK CountWindow(HWND window, LPARAM param)
 {
-    auto* windows = reinterpret_cast<std::pair<DWORD, long>*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    windows->second += owner == windows->first;
+    reinterpret_cast<std::pair<DWORD, long>*>(param)->second += owner == reinterpret_cast<std::pair<DWORD, long>*>(param)->first;
     return TRUE;
 }
 

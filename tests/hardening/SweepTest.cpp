@@ -20,10 +20,7 @@ using testreg::Snapshot;
 
 // Together Windows XP, Vista and 7, Internet Explorer 6, 7 and 8, both wordings, and the
 // service packs the pages look at.
-const struct {
-    const char* name;
-    int osCode, ie, servicePack, language;
-} kSystems[] = {{"XpIe6", kXp, 6, 2, 950}, {"VistaIe7", kVista, 7, 2, 936}, {"Win7Ie8", kWin7, 8, 1, 950}};
+const struct { const char* name; int osCode, ie, servicePack, language; } kSystems[] = {{"XpIe6", kXp, 6, 2, 950}, {"VistaIe7", kVista, 7, 2, 936}, {"Win7Ie8", kWin7, 8, 1, 950}};
 
 // The entries of a snapshot below one root ("HKLM"), or those elsewhere; or its values alone.
 Snapshot Only(const Snapshot& snapshot, const std::wstring& rootName, bool below)

@@ -1,12 +1,10 @@
-// Texts into Simplified Chinese, and the program's log.
-#include "platform/QmLog.h"
+// Every Chinese text of the program into Simplified Chinese.
 #include "platform/TextConvert.h"
 
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,25 +44,6 @@ TEST(TextConvert, SimplifiedMappingAgreesWithOpenCC)
     EXPECT_GT(changed, 25) << "the sample should mostly need converting";
     EXPECT_FALSE(MapToSimplified(nullptr));
     EXPECT_FALSE(TraditionalToSimplified(static_cast<const char*>(nullptr)));
-}
-
-TEST(QmLog, LinesAreStampedAndALogThatCannotBeOpenedIsIgnored)
-{
-    ScratchFolder folder;
-    const std::wstring path = folder.File(L"Qm.log");
-    QmLog log;
-    log.WriteLine(path.c_str(), L"B %d\n", 4);
-    const std::string text = ReadFileBytes(path);
-    EXPECT_TRUE(std::regex_match(text, std::regex(R"(\[\d{4}/\d{2}/\d{2} \d{2}:\d{2}:\d{2}\]B 4\r\n)"))) << text;
-    log.WriteLine(nullptr, L"I 1\n");
-    log.WriteLine(folder.File(L"missing\\Qm.log").c_str(), L"I 1\n");
-    EXPECT_FALSE(FileExists(folder.File(L"missing")));
-    log.WriteLine(folder.Path().c_str(), L"I 1\n");  // a folder, not a file
-    // A file held open without sharing, as another program could hold the log.
-    HANDLE locked = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    log.WriteLine(path.c_str(), L"I 1\n");
-    CloseHandle(locked);
-    EXPECT_EQ(text, ReadFileBytes(path));
 }
 
 }  // namespace

@@ -19,14 +19,11 @@ const int kXp = 108;
 const int kVista = 113;
 const int kWin7 = 116;
 
-// The application object with the system calls a test must not make (web pages, programs,
-// restart) recorded instead.
+// The application object with the system calls a test must not make (web pages, restart)
+// recorded instead, and the system it finds at start-up given by the test.
 class TestApp : public QmThisApp {
 public:
     int urlsOpened = 0;
-    std::vector<std::wstring> filesRun;    // every launch attempt, in order
-    std::vector<std::string> commandsRun;
-    int launchesThatFail = 0;              // the first this many file launches fail
     int restartsRequested = 0;
     int restartAnswer = 0;  // what the restart request reports
     // What start-up finds, when a test decides it.
@@ -36,8 +33,6 @@ public:
 
 protected:
     void OpenUrl(Url) override { ++urlsOpened; }
-    BOOL RunFile(const wchar_t* path, int) override { return filesRun.push_back(path), int(filesRun.size()) > launchesThatFail; }
-    UINT RunCommandLine(const char* line, int) override { return commandsRun.push_back(line), 33; }  // WinExec's success
     int RequestRestart(const wchar_t*) override { return ++restartsRequested, restartAnswer; }
     CodePages QueryCodePages() override { return codePages ? *codePages : QmThisApp::QueryCodePages(); }
     void QuerySystem(SystemFacts& facts) override { system ? void(facts = *system) : QmThisApp::QuerySystem(facts); }

@@ -34,11 +34,7 @@ struct Key {
         if (create && !handle)
             ADD_FAILURE() << "cannot create " << Narrow(path) << ": error " << result;
     }
-    ~Key()
-    {
-        if (handle)
-            RegCloseKey(handle);
-    }
+    ~Key() { handle && RegCloseKey(handle); }
 };
 
 void Walk(HKEY key, const std::wstring& prefix, Snapshot& out)

@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <vector>
 
 namespace {
 
@@ -28,13 +27,8 @@ ScratchFolder::ScratchFolder()
 ScratchFolder::~ScratchFolder()
 {
     // SHFileOperation wants a double-terminated list.
-    std::vector<wchar_t> from(path_.begin(), path_.end());
-    from.push_back(0);
-    from.push_back(0);
-    SHFILEOPSTRUCTW operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.data();
-    operation.fFlags = FOF_NO_UI;
+    const std::wstring from = path_ + L'\0';  // a list of names, ended by an empty one
+    SHFILEOPSTRUCTW operation = {nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI, FALSE, nullptr, nullptr};
     SHFileOperationW(&operation);
 }
 
