@@ -3,15 +3,7 @@
 # that model is unfit for the shipped programs (winpthreads imports GetTickCount64, which
 # Windows XP lacks), so the programs users run come from i686-w64-mingw32.cmake and the tests
 # drive those.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(ZENTRAK_TRIPLET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/i686-w64-mingw32.cmake)
 
 set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-posix)
 set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER  i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
