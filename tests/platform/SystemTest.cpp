@@ -1,69 +1,64 @@
 // Which Windows the program runs on, from the version facts a test gives: the servers and
-// 64-bit XP that the real runs under Wine cannot show must not pass the version gate.
+// 64-bit XP that the real runs under Wine cannot show must not pass the version gate. Then the
+// other texts of the system that the program decides by.
 #include "platform/OsIdentity.h"
-
-#include "tests/support/RegistryFacts.h"
+#include "platform/QmLocale.h"
 
 #include <gtest/gtest.h>
 
 #include <cwchar>
 #include <string>
+#include <tuple>
 
 namespace {
 
 const BYTE kWs = VER_NT_WORKSTATION, kSrv = VER_NT_SERVER;
 const WORD kX86 = 0, kAmd64 = 9;
 
-OsVersionFacts Facts(DWORD major, DWORD minor, BYTE productType, WORD suite = 0x100, WORD architecture = kX86,
-                     bool serverR2 = false, const wchar_t* servicePack = L"")
+OsVersionFacts Facts(DWORD major, DWORD minor, BYTE productType, WORD suite = 0x100, WORD architecture = kX86, bool serverR2 = false)
 {
-    OsVersionFacts facts;
-    facts.platformId = VER_PLATFORM_WIN32_NT;
-    facts.majorVersion = major;
-    facts.minorVersion = minor;
-    facts.buildNumber = 2600;
-    facts.extended = true;
-    facts.productType = productType;
-    facts.suiteMask = suite;
-    facts.processorArchitecture = architecture;
-    facts.serverR2 = serverR2;
-    wcsncpy(facts.servicePack, servicePack, 127);
-    return facts;
-}
-
-int CodeOf(const OsVersionFacts& facts)
-{
-    OsIdentity identity;
-    EXPECT_EQ(1, DescribeOs(facts, identity));
-    return OsCodeFromProductName(identity.productName);
+    return {VER_PLATFORM_WIN32_NT, major, minor, 2600, L"", true, suite, productType, architecture, serverR2};
 }
 
 // Only XP (108), Vista (113) and 7 (116) pass the version gate; their neighbours must not.
-TEST(OsIdentity, EachWindowsGetsItsCode)
+TEST(OsIdentity, EachWindowsGetsItsCodeAndALongServicePackIsCut)
 {
-    // what  facts  code
-    const struct {
-        const char* what;
-        OsVersionFacts facts;
-        int code;
-    } cases[] = {
-        {"XP Professional x64", Facts(5, 2, kWs, 0x100, kAmd64), 109},
-        {"Server 2003 R2", Facts(5, 2, kSrv, 0x112, kX86, true), 111},
-        {"Vista x64", Facts(6, 0, kWs, 0x300, kAmd64), 113},
-        {"Server 2008 R2", Facts(6, 1, kSrv, 0x110, kAmd64), 115},
+    const std::pair<OsVersionFacts, int> cases[] = {
+        {Facts(5, 2, kWs, 0x100, kAmd64), 109},       // XP Professional x64
+        {Facts(5, 2, kSrv, 0x112, kX86, true), 111},  // Server 2003 R2
+        {Facts(6, 0, kWs, 0x300, kAmd64), 113},       // Vista x64
+        {Facts(6, 1, kSrv, 0x110, kAmd64), 115},      // Server 2008 R2
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.code, CodeOf(c.facts)) << c.what;
-    // Names compare ignoring case and width, never by a prefix.
-    EXPECT_EQ(108, OsCodeFromProductName(L"MICROSOFT WINDOWS XP"));
+    OsIdentity identity;
+    for (const auto& c : cases) {
+        EXPECT_EQ(1, DescribeOs(c.first, identity));
+        EXPECT_EQ(c.second, OsCodeFromProductName(identity.productName)) << "case " << &c - cases;
+    }
+    // Names compare ignoring case and width, as every text comparison of the program, and
+    // never by a prefix.
+    EXPECT_EQ(108, OsCodeFromProductName(L"MICROSOFT WINDOWS \xFF38\xFF30"));  // full-width "XP"
     EXPECT_EQ(0, OsCodeFromProductName(L"Windows 7 "));
+    // A service-pack text as long as the system's field is cut to fit the program's.
+    OsVersionFacts facts = Facts(5, 1, kWs);
+    wcsncpy(facts.servicePack, std::wstring(127, L'x').c_str(), 127);
+    EXPECT_EQ(1, DescribeOs(facts, identity));
+    EXPECT_EQ(L"(Build: " + std::wstring(119, L'x'), identity.servicePackText);
 }
 
-TEST(OsIdentity, ALongServicePackTextIsCut)
+// Each text through every reader of such texts: a service-pack number only from "Service Pack
+// 1" to "5" (rows depend on it), the browser's major version from its first digit, a code page
+// only from at most five decimal digits (any other locale field refuses the program).
+TEST(SystemTexts, AreReadStrictly)
 {
-    OsIdentity identity;
-    EXPECT_EQ(1, DescribeOs(Facts(5, 1, kWs, 0x100, kX86, false, std::wstring(127, L'x').c_str()), identity));
-    EXPECT_EQ(L"(Build: " + std::wstring(119, L'x'), identity.servicePackText);
+    // text  service pack, browser, code page
+    const std::pair<const wchar_t*, std::tuple<int, int, int>> cases[] = {
+        {L"Service Pack 1", {1, 0, -1}}, {L"service pack 5", {5, 0, -1}}, {L"Service Pack 6a", {0, 0, -1}},
+        {L"Service Pack 3, v.3311", {0, 0, -1}}, {L"9.11.9600.18376", {0, 9, -1}}, {L"10.0", {0, 1, -1}}, {L"950", {0, 9, 950}},
+        {L"65001", {0, 6, 65001}}, {L"95a", {0, 9, -1}}, {L"+950", {0, 0, -1}}, {L"950 ", {0, 9, -1}}, {L"999999", {0, 9, -1}},
+        {L"\xFF19\xFF15\xFF10", {0, 0, -1}}, {L"", {0, 0, -1}}, {nullptr, {0, 0, -1}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, std::make_tuple(ServicePackNumberFromText(c.first), IeMajorVersionFromText(c.first), ParseCodePage(c.first)))
+            << "case " << &c - cases;
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Stands between the program's registry classes and the registry for the life of one object:
 // records each call that names a key or a value, and lets a rule answer one in the registry's
 // place. For what Wine cannot produce (it runs everything elevated): access denied, values
-// that change between two calls. Safe to use from the program's read worker too.
+// that change between two calls. Safe to use from the program's read worker too; its mutex
+// keeps it from being copied.
 //
 //   RegistryInterceptor registry;
 //   registry.SetRule(DenyWritesUnder(HKEY_LOCAL_MACHINE));
@@ -31,8 +32,6 @@ public:
 
     RegistryInterceptor() : previous_(ReplaceRegistryApi(this)) {}
     ~RegistryInterceptor() override { ReplaceRegistryApi(previous_); }
-    RegistryInterceptor(const RegistryInterceptor&) = delete;
-    RegistryInterceptor& operator=(const RegistryInterceptor&) = delete;
 
     void SetRule(Rule rule)
     {
@@ -86,12 +85,10 @@ private:
     static std::wstring Text(const wchar_t* text) { return text ? text : L""; }
     LONG Intercept(const Call& call, const std::function<LONG()>& registry)
     {
-        Rule rule;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            calls_.push_back(call);
-            rule = rule_;
-        }
+        std::unique_lock<std::mutex> lock(mutex_);
+        calls_.push_back(call);
+        const Rule rule = rule_;
+        lock.unlock();
         const std::optional<LONG> answer = rule ? rule(call) : std::nullopt;
         return answer ? *answer : registry();
     }
