@@ -171,7 +171,7 @@ TEST_P(Sweep, EveryPageWritesWhatItBacksUpAndAStandardUserGetsAllButTheMachinesV
         // data, put back at once.
         for (bool odd : {false, true}) {
             if (odd) {
-                const BYTE one[8] = {'1'};  // "1" in three bytes, or a number in three or eight
+                const BYTE one[8] = {'1'};  // "1" as a text, or a number of three or eight bytes
                 const DWORD types[] = {REG_SZ, REG_DWORD, REG_QWORD};
                 for (size_t i = 0; i < items.Items().size(); ++i)
                     if (const BackupItem& item = items.Items()[i]; item.kind != BackupItem::Kind::Key)

@@ -83,9 +83,9 @@ protected:
     }
     // Every list holds exactly the rows of `values`, with their texts. With every value missing
     // the rows read cleared, but those of `missingReadsChecked` (list, row), and applying that
-    // writes what each row's state stands for; then from the checked data, and again from the cleared data,
-    // each row reads as it should, the opposite state applied writes the opposite data, and the
-    // page reads it back. Values of rows not shown keep their checked data throughout.
+    // writes what each row's state stands for; then from the checked data, and again from the
+    // cleared data, each row reads as it should, the opposite state applied writes the opposite
+    // data, and the page reads it back. Values of rows not shown keep their checked data throughout.
     void ExpectRowsBothWays(const std::vector<RowValue>& values,
                             const std::vector<std::pair<int, int>>& missingReadsChecked = {});
 
