@@ -1,7 +1,9 @@
 // Every page on every kind of system, with everything set and everything cleared: what its
 // apply writes is what it backs up, a restore of that backup brings it back, a second apply
 // changes nothing, and a user without administrator rights gets every write but those under
-// HKEY_LOCAL_MACHINE, whose values the page then shows as they are.
+// HKEY_LOCAL_MACHINE, whose values the page then shows as they are. Recommended settings set
+// the controls they name and nothing else. Data of another type or an odd size in every place
+// shows as a possible state, and a restore finds it as the backup saved it.
 #include "backup/Backup.h"
 #include "backup/BackupRestore.h"
 #include "tests/hardening/ControlStates.h"
@@ -10,9 +12,9 @@
 #include "tests/support/RegistryInterceptor.h"
 
 #include <commctrl.h>
-#include <shlwapi.h>
 
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -21,6 +23,22 @@ using testreg::Snapshot;
 // Together Windows XP, Vista and 7, Internet Explorer 6, 7 and 8, both wordings, and the
 // service packs the pages look at.
 const struct { const char* name; int osCode, ie, servicePack, language; } kSystems[] = {{"XpIe6", kXp, 6, 2, 950}, {"VistaIe7", kVista, 7, 2, 936}, {"Win7Ie8", kWin7, 8, 1, 950}};
+
+// What recommended settings set on each page, named as ShownStates names them ("list:row",
+// check box, radio button or combo box); x: on Windows XP only, v: on Vista and 7 only.
+const char* const kRecommended[kTweakPageCount] = {
+    "2003:0=1 2062:1=1",
+    "2041=1 2042=1 2043=1 2044=1 2045=1 2046=1 2047=1 2048=1 2008=1 2009=1 2200=1 2014=1 2016=1 2017=2 2018=4 2056=1 "
+    "2057=0 x2015=1 v2015=2",
+    "2003:0=0 2061:0=1 2061:1=0 2042=1 2043=1 2044=1 2045=1 2047=1 2046=0 2009=2 2200=7 2014=7 2015=7 2017=0 x2041=0",
+    "",
+    "2003:0=1 2003:1=1 2003:2=1 2003:3=0",
+    "2003:0=1 2003:1=0 2003:2=1 2003:3=0 2003:4=1 2003:5=1 2003:6=1 2003:7=1 2003:8=1 2003:9=0 2003:10=0 2003:11=1 "
+    "2003:12=1 2003:13=1 v2003:14=1",
+    "2041=1 2042=1 2043=1 2046=1 2047=1 2048=1 2049=1 2050=1 2065=1 2066=1 2067=1 2068=1 2008=8 2009=19 2200=90 2016=6 "
+    "2017=0 2018=3 2019=3 2020=2 2021=40 2022=9 2023=30 2024=7",
+    "",
+    ""};
 
 // The entries of a snapshot below one root ("HKLM"), or those elsewhere; or its values alone.
 Snapshot Only(const Snapshot& snapshot, const std::wstring& rootName, bool below)
@@ -85,14 +103,20 @@ protected:
                                                  (item.kind == BackupItem::Kind::Key ? L"" : L"\\:" + std::wstring(item.valueName))));
         return places;
     }
-    static void ClearRegistry()
+    // From controls set all one way (every named one differs from one of the two ways).
+    void ExpectRecommended(int page, bool xp)
     {
-        for (HKEY root : RegistrySandbox::kRoots) {
-            wchar_t name[256];
-            for (DWORD length = 256; RegEnumKeyExW(root, 0, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
-                                     SHDeleteKeyW(root, name) == ERROR_SUCCESS;)
-                length = 256;
+        std::map<std::string, int> expected = ShownStates();
+        std::istringstream named(kRecommended[page]);
+        for (std::string item; named >> item;) {
+            const size_t from = item[0] > '9', is = item.find('=');
+            if (!from || (item[0] == 'x') == xp)
+                expected[item.substr(from, is - from)] = std::stoi(item.substr(is + 1));
         }
+        const Snapshot before = testreg::TakeSnapshot();
+        App().OnCommand(Window(), kIdRecommendButton, nullptr, BN_CLICKED);
+        EXPECT_EQ(expected, ShownStates()) << "recommended settings";
+        EXPECT_EQ("", testreg::Differences(before, testreg::TakeSnapshot())) << "recommended settings wrote";
     }
 };
 
@@ -111,13 +135,16 @@ TEST_P(Sweep, EveryPageWritesWhatItBacksUpAndAStandardUserGetsAllButTheMachinesV
         BackupList items;
         const std::set<std::wstring> places = BackedUp(page, items);
         // Everything the other way, from an empty registry: every write lands on a backed-up place.
-        ClearRegistry();
+        RegistryTest::TearDown();  // a fresh, empty registry
+        RegistryTest::SetUp();
         const Snapshot empty = testreg::TakeSnapshot();
         SetAll(!set);
         ASSERT_EQ(0, Apply());
         const Snapshot start = testreg::TakeSnapshot();
         EXPECT_EQ("", ChangesOutside(empty, start, places)) << "written but not backed up";
 
+        SetAll(set);
+        ExpectRecommended(page, system.osCode == kXp);
         SetAll(set);
         {
             RegistryInterceptor standardUser;
@@ -140,18 +167,33 @@ TEST_P(Sweep, EveryPageWritesWhatItBacksUpAndAStandardUserGetsAllButTheMachinesV
         ASSERT_EQ(0, Apply());
         EXPECT_EQ("", testreg::Differences(administrator, testreg::TakeSnapshot())) << "a second apply changed something";
 
-        // A backup of it, put back after the page was applied the other way.
-        QmWString text;
-        BackupFile file;
-        BackupFileError error;
-        ASSERT_TRUE(BuildPageBackup(App(), page, QmWString(L"2009_2_26_14_5_9"), text));
-        ASSERT_TRUE(ParseBackupText(text.CStr(), file, error)) << "line " << error.line;
-        SetAll(!set);
-        ASSERT_EQ(0, Apply());
-        std::vector<RestoreStep> restore = PlanRestore(items, file);
-        EXPECT_EQ(0, CarryOutRestore(restore));
-        EXPECT_EQ("", testreg::Differences(Only(administrator, L"", true), Only(testreg::TakeSnapshot(), L"", true)))
-            << "the restore did not bring the page's values back";
+        // A backup of it, put back after the page was applied the other way; then one of odd
+        // data, put back at once.
+        for (bool odd : {false, true}) {
+            if (odd) {
+                const BYTE one[8] = {'1'};  // "1" as a text, or a number of three or eight bytes
+                const DWORD types[] = {REG_SZ, REG_DWORD, REG_QWORD};
+                for (size_t i = 0; i < items.Items().size(); ++i)
+                    if (const BackupItem& item = items.Items()[i]; item.kind != BackupItem::Kind::Key)
+                        testreg::SetRaw(RootKey(item.root), item.keyPath, item.valueName, types[i % 3], one, i % 3 == 2 ? 8 : 3);
+                Reread();
+                EXPECT_EQ("", ImpossibleStates(Window())) << "odd data";
+            }
+            const Snapshot saved = testreg::TakeSnapshot();
+            QmWString text;
+            BackupFile file;
+            BackupFileError error;
+            ASSERT_TRUE(BuildPageBackup(App(), page, QmWString(L"2009_2_26_14_5_9"), text));
+            ASSERT_TRUE(ParseBackupText(text.CStr(), file, error)) << "line " << error.line;
+            if (!odd) {
+                SetAll(!set);
+                ASSERT_EQ(0, Apply());
+            }
+            std::vector<RestoreStep> restore = PlanRestore(items, file);
+            EXPECT_EQ(0, CarryOutRestore(restore));
+            EXPECT_EQ("", testreg::Differences(Only(saved, L"", true), Only(testreg::TakeSnapshot(), L"", true)))
+                << "the restore did not bring the page's values back" << (odd ? " (odd data)" : "");
+        }
     }
 }
 

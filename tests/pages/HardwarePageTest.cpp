@@ -1,7 +1,5 @@
 #include "tests/pages/PageTest.h"
 
-#include <cwctype>
-
 namespace {
 
 const wchar_t kCdfs[] = L"SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
@@ -22,19 +20,19 @@ std::wstring DriveRoot()
     return GetWindowsDirectoryW(folder, MAX_PATH) >= 3 ? std::wstring(folder, 3) : std::wstring();
 }
 
-struct System {
-    const char* name;
-    int os;
-    int servicePack;
-};
+struct System { const char* name; int os, servicePack, language; bool windowsFolderMissing; };
 
 // The USB row needs Windows XP service pack 2, or Vista or 7. A shell row is checked while its
-// key holds the menu text; checking writes the text and the command (WordPad's and IE's on the
-// Windows folder's drive), clearing removes both keys.
+// key holds the menu text of the system's wording (and so not the other's); checking writes the
+// text and the command, WordPad's and IE's on the Windows folder's drive, or without that
+// folder on the C: drive (never a command without a drive); clearing removes both keys.
 std::vector<RowValue> Rows(const System& system)
 {
     const int usb = system.os == kXp && system.servicePack < 2 ? kNotShown : 3;
-    const std::wstring root = DriveRoot();
+    const std::wstring root = system.windowsFolderMissing ? L"C:\\" : DriveRoot();
+    const bool simplified = system.language == 936;
+    const std::wstring notepad = simplified ? L"用记事本开启" : L"用記事本開啟";
+    const std::wstring wordPad = simplified ? L"用 WordPad 开启" : L"用 WordPad 開啟", ie = simplified ? L"用 IE 开启" : L"用 IE 開啟";
     // list  row  root  key  value  reads checked  reads cleared  checking writes  clearing writes
     return {
         {M, 0, kMachine, kCdfs, L"PrefetchTail", Dw(512), Dw(511), Dw(512), kAbsent},
@@ -47,11 +45,11 @@ std::vector<RowValue> Rows(const System& system)
         {R, 1, kMachine, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", L"NoTrayContextMenu", Dw(1), Dw(1), Dw(1), Dw(0)},
         {R, 2, kMachine, kMoveTo, L"", Sz(L"{c2fbb631-2971-11d1-a18c-00c04fd75d13}"), Sz(kCopyToHandler), Sz(kMoveToHandler), kNoKey},
         {R, 3, kMachine, kCopyTo, L"", Sz(kCopyToHandler), Sz(L""), Sz(kCopyToHandler), kNoKey},
-        {R, 4, kMachine, kNotepad, L"", Sz(L"用記事本開啟"), Sz(L"Notepad"), Sz(L"用記事本開啟"), kNoKey},
+        {R, 4, kMachine, kNotepad, L"", Sz(notepad), Sz(simplified ? L"用記事本開啟" : L"Notepad"), Sz(notepad), kNoKey, notepad},
         {R, 4, kMachine, kNotepad + L"\\command", L"", Sz(L"x"), Sz(L"x"), Sz(L"notepad.exe \"%1\""), kNoKey},
-        {R, 5, kMachine, kWordPad, L"", Sz(L"用 WordPad 開啟"), kNoKey, Sz(L"用 WordPad 開啟"), kNoKey},
+        {R, 5, kMachine, kWordPad, L"", Sz(wordPad), kNoKey, Sz(wordPad), kNoKey, wordPad},
         {R, 5, kMachine, kWordPad + L"\\command", L"", kNoKey, kNoKey, Sz(root + L"Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\""), kNoKey},
-        {R, 6, kMachine, kWeb, L"", Sz(L"用 IE 開啟"), kNoKey, Sz(L"用 IE 開啟"), kNoKey},
+        {R, 6, kMachine, kWeb, L"", Sz(ie), kNoKey, Sz(ie), kNoKey, ie},
         {R, 6, kMachine, kWeb + L"\\command", L"", Sz(L"x"), kNoKey, Sz(root + L"Program Files\\Internet Explorer\\iexplore.exe \"%1\""), kNoKey},
     };
 }
@@ -61,13 +59,15 @@ class HardwarePage : public PageTest, public ::testing::WithParamInterface<Syste
 TEST_P(HardwarePage, EveryRowReadsAndWritesBothWays)
 {
     ASSERT_EQ(3u, DriveRoot().size());
-    Start(kPageHardware, GetParam().os, 8, GetParam().servicePack);
+    Start(kPageHardware, GetParam().os, 8, GetParam().servicePack, GetParam().language);
+    App().windowsFolderMissing = GetParam().windowsFolderMissing;  // asked for at the first apply
     ExpectRowsBothWays(Rows(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, HardwarePage,
-                         ::testing::Values(System{"XpSp1", kXp, 1}, System{"XpSp2", kXp, 2}, System{"Vista", kVista, 2},
-                                           System{"Win7", kWin7, 1}),
+                         ::testing::Values(System{"XpSp1", kXp, 1, 950, false}, System{"XpSp2", kXp, 2, 950, false},
+                                           System{"VistaSimplified", kVista, 2, 936, false},
+                                           System{"Win7WithoutWindowsFolder", kWin7, 1, 950, true}),
                          [](const ::testing::TestParamInfo<System>& info) { return info.param.name; });
 
 // A pair's choice: its text and the number it writes.
@@ -146,24 +146,6 @@ TEST_F(HardwarePage, ClearingKeepsAKeyThatHoldsSomethingElse)
     EXPECT_TRUE(Holds(kMachine, kNotepad + L"\\command", L"DelegateExecute", Sz(L"x")));
     EXPECT_TRUE(Holds(kMachine, kWordPad, nullptr, kNoKey));
     EXPECT_TRUE(Holds(kMachine, kWeb, nullptr, kNoKey));
-}
-
-// Without the Windows folder the WordPad and IE commands still name a whole path: a command
-// without a drive would be looked for in whatever folder the shell runs it from.
-TEST_F(HardwarePage, WithoutTheWindowsFolderTheShellEntriesStillNameAWholePath)
-{
-    StartApp(kWin7);
-    App().windowsFolderMissing = true;
-    ShowPage(kPageHardware);
-    for (int row : {5, 6})
-        SetCheck(R, row, true);
-    ASSERT_EQ(0, Apply());
-    for (auto [entry, program] : {std::pair{kWordPad, L"Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\""},
-                                  {kWeb, L"Program Files\\Internet Explorer\\iexplore.exe \"%1\""}}) {
-        const std::wstring command = testreg::Get(kMachine, entry + L"\\command", L"").Text();
-        EXPECT_TRUE(command.size() > 3 && iswalpha(command[0]) && command.substr(1) == L":\\" + std::wstring(program))
-            << testreg::Narrow(command);
-    }
 }
 
 }  // namespace

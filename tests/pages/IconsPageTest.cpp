@@ -1,4 +1,7 @@
 #include "tests/pages/PageTest.h"
+#include "tests/support/RegistryInterceptor.h"
+
+#include <regex>
 
 namespace {
 
@@ -49,6 +52,8 @@ struct Edition {
 const Edition kEditions[] = {
     {"XpSp3", kXp, 3, true, true}, {"XpSp2", kXp, 2, true, false}, {"Vista", kVista, 2, false, true}, {"Win7", kWin7, 1, false, false}};
 
+// Each list shows its own stored text for the start-menu folder: the Windows XP desktop list's
+// lacks a character.
 std::vector<RowValue> Rows(const Edition& edition)
 {
     std::vector<RowValue> rows;
@@ -56,8 +61,9 @@ std::vector<RowValue> Rows(const Edition& edition)
     for (int list : {0, 1})
         for (const Item& item : kItems) {
             const int row = edition.os == kXp || !item.xpOnly ? next[list]++ : kNotShown;
+            const wchar_t* text = &item - kItems != 5 ? L"" : list || edition.os != kXp ? L"「開始功能表資料夾」" : L"「開始功表資料夾」";
             rows.push_back({list ? kIdListRight : kIdListMain, row, HKEY_CURRENT_USER,
-                            (list ? kComputerNamespace : kDesktopNamespace) + item.clsid, nullptr, kKey, kNoKey, kKey, kNoKey});
+                            (list ? kComputerNamespace : kDesktopNamespace) + item.clsid, nullptr, kKey, kNoKey, kKey, kNoKey, text});
         }
     for (const Icon& icon : kIcons) {
         const bool ie = icon.clsid == kInternetExplorer;
@@ -71,10 +77,20 @@ std::vector<RowValue> Rows(const Edition& edition)
 
 class IconsPage : public PageTest, public ::testing::WithParamInterface<Edition> {};
 
+// Each icon's value under ClassicStartMenu is written right before NewStartPanel's.
 TEST_P(IconsPage, EveryRowReadsAndWritesBothWaysAndNothingElse)
 {
     Start(kPageIcons, GetParam().os, 8, GetParam().servicePack);
+    RegistryInterceptor registry;
     ExpectRowsBothWays(Rows(GetParam()));
+    std::string order;
+    std::wstring key;  // of the values written or deleted
+    for (const RegistryInterceptor::Call& call : registry.Calls()) {
+        key = call.function == "OpenKey" || call.function == "CreateKey" ? call.path : key;
+        if (call.function == "SetValue" || call.function == "DeleteValue")
+            order += key == kClassic ? "C" : key == kNewPanel ? "N" : "";
+    }
+    EXPECT_TRUE(std::regex_match(order, std::regex("(CN)+"))) << order;
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, IconsPage, ::testing::ValuesIn(kEditions),

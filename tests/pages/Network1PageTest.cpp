@@ -35,14 +35,6 @@ std::vector<RowValue> Rows(int os)
     };
 }
 
-class Network1Page : public PageTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(Network1Page, EveryRowReadsAndWritesBothWays)
-{
-    Start(kPageNetwork1, GetParam());
-    ExpectRowsBothWays(Rows(GetParam()));
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, Network1Page, ::testing::Values(kXp, kVista, kWin7), VersionName);
+PAGE_ROWS_BY_VERSION(Network1);
 
 }  // namespace

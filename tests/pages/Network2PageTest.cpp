@@ -2,34 +2,17 @@
 
 namespace {
 
-// The eighteen pairs, numbered from 1 as the page numbers them: check box, combo, the value
+// The eighteen pairs (kBoxes, kCombos), numbered from 1 as the page numbers them: the value
 // each writes first, and the length of its choice list.
-struct Pair {
-    int box, combo;
-    HKEY root;
-    const wchar_t* name;
-    int choices;
-};
-const Pair kPairs[] = {
+const struct { HKEY root; const wchar_t* name; int choices; } kPairs[] = {
     {},
-    {2041, 2008, HKEY_LOCAL_MACHINE, L"MTU", 15},
-    {2042, 2009, HKEY_LOCAL_MACHINE, L"DefaultTTL", 20},
-    {2043, 2200, HKEY_LOCAL_MACHINE, L"TcpTimedWaitDelay", 271},
-    {2044, 2014, HKEY_LOCAL_MACHINE, L"ForwardBufferMemory", 100},
-    {2045, 2015, HKEY_LOCAL_MACHINE, L"NumForwardPackets", 105},
-    {2046, 2016, HKEY_LOCAL_MACHINE, L"KeepAliveTime", 7},
-    {2047, 2017, HKEY_LOCAL_MACHINE, L"KeepAliveInterval", 10},
-    {2048, 2018, HKEY_LOCAL_MACHINE, L"TcpMaxDataRetransmissions", 31},
-    {2049, 2019, HKEY_LOCAL_MACHINE, L"TcpMaxConnectRetransmissions", 31},
-    {2050, 2020, HKEY_LOCAL_MACHINE, L"IGMPLevel", 3},
-    {2065, 2021, HKEY_LOCAL_MACHINE, L"TcpNumConnections", 41},
-    {2066, 2022, HKEY_CURRENT_USER, L"MaxConnectionsPerServer", 1000},
-    {2067, 2023, HKEY_LOCAL_MACHINE, L"TcpWindowSize", 31},
-    {2068, 2024, HKEY_CURRENT_USER, L"KeepAliveTimeout", 33},
-    {2069, 2025, HKEY_LOCAL_MACHINE, L"SynAttackProtect", 3},
-    {2072, 2077, HKEY_LOCAL_MACHINE, L"TcpMaxPortsExhausted", 37},
-    {2073, 2078, HKEY_LOCAL_MACHINE, L"TcpMaxHalfOpen", 23},
-    {2074, 2079, HKEY_LOCAL_MACHINE, L"TcpMaxHalfOpenRetried", 23},
+    {kMachine, L"MTU", 15}, {kMachine, L"DefaultTTL", 20}, {kMachine, L"TcpTimedWaitDelay", 271},
+    {kMachine, L"ForwardBufferMemory", 100}, {kMachine, L"NumForwardPackets", 105}, {kMachine, L"KeepAliveTime", 7},
+    {kMachine, L"KeepAliveInterval", 10}, {kMachine, L"TcpMaxDataRetransmissions", 31},
+    {kMachine, L"TcpMaxConnectRetransmissions", 31}, {kMachine, L"IGMPLevel", 3}, {kMachine, L"TcpNumConnections", 41},
+    {kUser, L"MaxConnectionsPerServer", 1000}, {kMachine, L"TcpWindowSize", 31}, {kUser, L"KeepAliveTimeout", 33},
+    {kMachine, L"SynAttackProtect", 3}, {kMachine, L"TcpMaxPortsExhausted", 37}, {kMachine, L"TcpMaxHalfOpen", 23},
+    {kMachine, L"TcpMaxHalfOpenRetried", 23},
 };
 const int kPairCount = 18;
 const int kDownloads = 12;  // pairs with a second value
@@ -56,7 +39,7 @@ void PutPair(int pair, const Data& first, const Data& second)
 
 class Network2Page : public PageTest {
 protected:
-    std::wstring Text(int pair, int position) { return App().Combo(kPairs[pair].combo)->GetItemText(position).CStr(); }
+    std::wstring Text(int pair, int position) { return App().Combo(kCombos[pair - 1])->GetItemText(position).CStr(); }
 };
 
 // A choice: its text and the number it writes.
@@ -83,22 +66,19 @@ TEST_F(Network2Page, EveryChoiceListFollowsItsRuleAtItsEndsAndSteps)
 {
     Start(kPageNetwork2, kWin7);
     for (int pair = 1; pair <= kPairCount; ++pair)
-        EXPECT_EQ(kPairs[pair].choices, App().Combo(kPairs[pair].combo)->GetCount()) << "pair " << pair;
+        EXPECT_EQ(kPairs[pair].choices, App().Combo(kCombos[pair - 1])->GetCount()) << "pair " << pair;
     for (const Choice& c : kChoices) {
         const std::string what = "pair " + std::to_string(c.pair) + " at " + std::to_string(c.position);
         PutPair(c.pair, Dw(7777777), Dw(7777777));  // in no list
-        SetBox(kPairs[c.pair].box, true);
-        Select(kPairs[c.pair].combo, c.position);
+        SetBox(kBoxes[c.pair - 1], true);
+        Select(kCombos[c.pair - 1], c.position);
         EXPECT_EQ(c.text, Text(c.pair, c.position)) << what;
         ASSERT_EQ(0, Apply());
         EXPECT_TRUE(Holds(c.pair, Dw(c.number))) << what;
-        if (c.pair == kDownloads) {
-            EXPECT_TRUE(Holds(c.pair, Dw(c.number), true));
+        if (SecondName(c.pair)) {  // the short timeouts go without the second value
+            EXPECT_TRUE(Holds(c.pair, c.pair == kTimeouts && c.position < 5 ? kAbsent : Dw(c.number), true)) << what;
         }
-        if (c.pair == kTimeouts) {  // the short timeouts go without the second value
-            EXPECT_TRUE(Holds(c.pair, c.position < 5 ? kAbsent : Dw(c.number), true)) << what;
-        }
-        EXPECT_TRUE(BoxChecked(kPairs[c.pair].box) && Selection(kPairs[c.pair].combo) == c.position) << what << " read back";
+        EXPECT_TRUE(BoxChecked(kBoxes[c.pair - 1]) && Selection(kCombos[c.pair - 1]) == c.position) << what << " read back";
     }
 }
 
@@ -110,7 +90,7 @@ struct Reading {
 };
 const std::vector<Reading> kReadings = {
     {1, Dw(1492), kAbsent, -1}, {1, Sz(L"1500"), kAbsent, -1}, {3, Dw(29), kAbsent, -1}, {3, Dw(301), kAbsent, -1},
-    {5, Dw(290), kAbsent, 5}, {12, Dw(10), Dw(4), -1}, {12, Dw(10), Dw(10), 9}, {12, Dw(10), kAbsent, -1},
+    {12, Dw(10), Dw(4), -1}, {12, Dw(10), kAbsent, -1}, {12, Dw(10), Dw(10), 9}, {5, Dw(290), kAbsent, 5},
     {14, Dw(0x30000), Dw(0x99), 1}, {14, Dw(0x300000), kAbsent, -1}, {14, Dw(0x300000), Dw(0x300000), 7},
     {14, Dw(0x300000), Dw(0x3600000), -1}, {14, kAbsent, Dw(0x30000), -1},
 };
@@ -121,8 +101,18 @@ TEST_F(Network2Page, ReadsFindTheChoiceOrClearThePair)
     for (const Reading& r : kReadings) {
         PutPair(r.pair, r.first, r.second);
         Reread();
-        EXPECT_TRUE(BoxChecked(kPairs[r.pair].box) == (r.position >= 0) && Selection(kPairs[r.pair].combo) == r.position)
+        EXPECT_TRUE(BoxChecked(kBoxes[r.pair - 1]) == (r.position >= 0) && Selection(kCombos[r.pair - 1]) == r.position)
             << "pair " << r.pair << " expecting " << r.position;
+        if (r.position >= 0)
+            continue;
+        // Applied cleared, a pair deletes its values, but the downloads pair; every second one is
+        // checked without a choice instead, and writes nothing.
+        const bool checked = (&r - kReadings.data()) % 2;
+        SetBox(kBoxes[r.pair - 1], checked);
+        ASSERT_EQ(0, Apply());
+        const bool kept = checked || r.pair == kDownloads;
+        EXPECT_TRUE(Holds(r.pair, kept ? r.first : kAbsent) && (!SecondName(r.pair) || Holds(r.pair, kept ? r.second : kAbsent, true)))
+            << "pair " << r.pair << (checked ? " checked" : " cleared");
     }
 }
 

@@ -50,6 +50,8 @@ void PageTest::ExpectRowsBothWays(const std::vector<RowValue>& values,
         rows[v.listId] = std::max(rows[v.listId], v.row + 1);
     for (const auto& [list, count] : rows)
         EXPECT_EQ(count, ItemCount(list)) << "rows of list " << list;
+    for (const RowValue& v : values)
+        EXPECT_TRUE(v.row == kNotShown || std::wstring(ItemText(v.listId, v.row).CStr()).find(v.text) != std::wstring::npos) << v.row;
     // Arranges the registry, reads, flips every row or not, applies, and checks what was written.
     auto phase = [&](const char* what, auto arrange, auto readsChecked, bool flip) {
         for (const RowValue& v : values)

@@ -30,13 +30,7 @@ std::vector<RowValue> Rows(int os)
     };
 }
 
-class SystemPage : public PageTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(SystemPage, EveryRowReadsAndWritesBothWays)
-{
-    Start(kPageSystem, GetParam());
-    ExpectRowsBothWays(Rows(GetParam()));
-}
+PAGE_ROWS_BY_VERSION(System);
 
 // A choice shows only when every place agrees (Vista and 7 read the hang timeout as the user's),
 // and data outside the list shows cleared. A cleared box leaves its places, but the allocation
@@ -53,8 +47,8 @@ TEST_P(SystemPage, ChoicesReadFromEveryPlaceAndWriteToEveryPlace)
     Put(kMachine, kFileSystem, L"ContigFileAllocSize", Dw(768));
     Put(kMachine, kMemory, L"LargeSystemCache", Dw(1));
     Start(kPageSystem, GetParam());
-    const int boxes[] = {2042, 2043, 2044, 2045, 2046, 2047};
-    const int combos[] = {2009, 2200, 2014, 2015, 2016, 2017};
+    const int* boxes = kBoxes + 1;  // the second to the seventh pair
+    const int* combos = kCombos + 1;
     const int read[] = {-1, xp ? -1 : 3, 0, -1, -1, 1};  // -1: cleared
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(BoxChecked(boxes[i]) == (read[i] >= 0) && Selection(combos[i]) == read[i]) << boxes[i];
@@ -82,8 +76,6 @@ TEST_P(SystemPage, ChoicesReadFromEveryPlaceAndWriteToEveryPlace)
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(BoxChecked(boxes[i]) && Selection(combos[i]) == chosen[i]) << boxes[i] << " read back";
 }
-
-INSTANTIATE_TEST_SUITE_P(Versions, SystemPage, ::testing::Values(kXp, kVista, kWin7), VersionName);
 
 TEST_F(SystemPage, TheThumbnailSizeIsWindowsXpsOnly)
 {
