@@ -10,7 +10,9 @@ TEST_F(EndToEndTest, StartsOnTheDesktopPageInTheSystemsWording)
 {
     if (RunLocale() == L"en_US")
         GTEST_SKIP() << "the program does not start in this locale";
+    WriteFileBytes(folder_.File(L"Qm.log"), "an earlier run's log\r\n");
     Launch();
+    EXPECT_FALSE(FileExists(folder_.File(L"Qm.log"))) << "the earlier run's log is still there";
     EXPECT_EQ(L"Zentrak", app_.Title());
     EXPECT_EQ(0, app_.CurrentPage());
     EXPECT_EQ(10, app_.ComboCount(kIdPageList));
@@ -32,6 +34,9 @@ TEST_F(EndToEndTest, ApplyWritesOnlyAfterOkKeysWorkAndClosingOffersARestart)
     if (RunLocale() != L"zh_TW")
         GTEST_SKIP();
     RemoveValue(HKEY_CURRENT_USER, kPolicyExplorer, L"NoSaveSettings");
+    // A folder that takes no log and no backup: neither the program nor its apply needs them.
+    CreateDirectoryW(folder_.File(L"Qm.log").c_str(), nullptr);
+    WriteFileBytes(folder_.File(L"QM_Backup"), "");
     Launch(L"winxp");
     ASSERT_TRUE(app_.SetItemCheck(kIdListMain, 0, true));
     Apply(app_, IDCANCEL);

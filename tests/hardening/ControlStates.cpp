@@ -39,8 +39,7 @@ void ForEachPageControl(HWND main, const std::function<void(int id, HWND control
             visit(id, control, ControlKind::Track);
         else if (cls == L"Static")
             visit(id, control, ControlKind::Static);
-        else if (cls == L"Button" && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE ||
-                                      type == BS_AUTO3STATE || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON))
+        else if (cls == L"Button" && ((type >= BS_CHECKBOX && type <= BS_AUTO3STATE) || type == BS_AUTORADIOBUTTON))
             visit(id, control, ControlKind::CheckButton);
     }
 }

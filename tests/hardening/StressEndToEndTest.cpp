@@ -48,7 +48,6 @@ protected:
         SendMessageW(app_.MainWindow(), WM_NULL, 0, 0);
         ASSERT_TRUE(app_.WaitUntilRead());
     }
-    std::array<long, 3> Measure() { return MeasureProcess(app_.Process(), app_.ProcessId()); }
 };
 
 TEST_F(Stress, HundredsOfSwitchesAndAppliesLeaveTheTruthOnScreenAndNothingLeaked)
@@ -63,7 +62,7 @@ TEST_F(Stress, HundredsOfSwitchesAndAppliesLeaveTheTruthOnScreenAndNothingLeaked
     ASSERT_TRUE(app_.SelectPage(0));
     Apply(app_);
     KeyBurst({3, 1, 7, 0});
-    const std::array<long, 3> warm = Measure();
+    const std::array<long, 3> warm = MeasureProcess(app_.Process(), app_.ProcessId());
 
     std::mt19937 random(11);
     std::vector<int> burst;
@@ -94,7 +93,7 @@ TEST_F(Stress, HundredsOfSwitchesAndAppliesLeaveTheTruthOnScreenAndNothingLeaked
         EXPECT_EQ("", ImpossibleStates(app_.MainWindow())) << "page " << page;
         shown[page] = StatesOnScreen(app_.MainWindow());
     }
-    const std::array<long, 3> after = Measure();
+    const std::array<long, 3> after = MeasureProcess(app_.Process(), app_.ProcessId());
     SaveScreenshot(app_, L"stress-end");
     // Closed while the read of one more page runs.
     app_.PressKey(KeyOf(5));

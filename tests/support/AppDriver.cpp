@@ -50,9 +50,7 @@ HWND AppDriver::WaitForMainWindow()
     }, 4 * kStateWait);
     if (shown && !main_)
         ADD_FAILURE() << "the program ended without a main window";
-    if (!main_)
-        return nullptr;
-    return WaitUntilRead() ? main_ : nullptr;
+    return main_ && WaitUntilRead() ? main_ : nullptr;
 }
 
 bool AppDriver::WaitForExit(DWORD milliseconds, DWORD* exitCode)
@@ -129,8 +127,7 @@ bool AppDriver::SaveScreenshot(const std::wstring& path) const
     // screen shows this one only while it is above them all and has painted itself there.
     SetWindowPos(main_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);

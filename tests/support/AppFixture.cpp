@@ -10,12 +10,7 @@ void AppTest::StartApp(int osCode, int ieMajorVersion, int servicePack, int lang
     app_ = std::make_unique<TestApp>();
     SetApplication(app_.get());
     app_->SetPages(pages ? pages : kTweakPages, ApplyLogonNumLock);
-    SystemFacts facts;
-    facts.language = language;
-    facts.osCode = osCode;
-    facts.ieMajorVersion = ieMajorVersion;
-    facts.servicePack = servicePack;
-    app_->SetFacts(facts);
+    app_->SetFacts(SystemFacts{language, osCode, ieMajorVersion, servicePack});
     ASSERT_TRUE(app_->Init(GetModuleHandleW(nullptr)));
     app_->SetStyle(WS_OVERLAPPEDWINDOW);
     app_->RegisterWindowClass();  // already there from an earlier test: that is fine
@@ -28,13 +23,9 @@ void AppTest::TearDown()
     if (app_) {
         app_->DestroyControls();
         app_->Destroy();
-        Pump();
+        Pump();  // also takes away the WM_QUIT that would end the next test's pumping
         SetApplication(nullptr);
         app_.reset();
-    }
-    // Leave no WM_QUIT behind for the next test's message pumping.
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }
     if (strayBoxes_) {
         for (const MessageBoxAnswerer::Box& box : strayBoxes_->Seen())
@@ -79,11 +70,6 @@ int AppTest::Apply()
     return result;
 }
 
-void AppTest::WaitForReads()
-{
-    WaitFor("a page read to reach the window", [this] { return Pump(), !app_->ReadsPending(); });
-}
-
 std::map<std::string, int> AppTest::ShownStates()
 {
     std::map<std::string, int> states;
@@ -98,10 +84,4 @@ std::map<std::string, int> AppTest::ShownStates()
             states[name] = button->GetCheck();
     }
     return states;
-}
-
-void AppTest::SetCheck(int listId, int item, bool checked)
-{
-    QmListview* list = app_->ListView(listId);
-    checked ? list->CheckItem(item) : list->UncheckItem(item);
 }

@@ -50,18 +50,12 @@ std::wstring EndToEndTest::LogText() const
     return std::wstring(bytes.begin(), bytes.end());
 }
 
-namespace {
-
-std::wstring FromAnsi(const std::string& bytes)
+static std::wstring FromAnsi(const std::string& bytes)
 {
     std::wstring text(bytes.size(), L'\0');
-    const int length = bytes.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                                                &text[0], static_cast<int>(text.size()));
-    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    text.resize(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], static_cast<int>(text.size())));
     return text;
 }
-
-}  // namespace
 
 ConsoleRun RunConsole(const std::wstring& folder, const std::wstring& commandLine)
 {

@@ -2,38 +2,22 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::wstring WindowText(HWND window)
+static std::wstring WindowText(HWND window)
 {
     wchar_t text[2048] = {};
     GetWindowTextW(window, text, 2048);
     return text;
 }
 
-}  // namespace
-
 HWND FindProcessWindow(DWORD processId, const wchar_t* className)
 {
-    struct Search {
-        DWORD processId;
-        const wchar_t* className;
-        HWND found;
-        static BOOL CALLBACK Visit(HWND window, LPARAM param)
-        {
-            Search* search = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (owner != search->processId || wcscmp(name, search->className) != 0 || !IsWindowVisible(window))
-                return TRUE;
-            search->found = window;
-            return FALSE;
-        }
-    } search{processId, className, nullptr};
-    EnumWindows(Search::Visit, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
 }
 
 bool WaitFor(const char* what, const std::function<bool()>& done, DWORD milliseconds)

@@ -30,11 +30,9 @@ public:
     };
 
     // Answers the boxes of the process (0: this one) in order with the button ids in `answers`
-    // (IDOK, IDCANCEL, IDYES, IDNO...), then stops.
-    explicit MessageBoxAnswerer(std::vector<int> answers, DWORD processId = 0)
-        : MessageBoxAnswerer(std::move(answers), processId, 0)
-    {
-    }
+    // (IDOK, IDCANCEL, IDYES, IDNO...), then stops. With `patience`: for as long as it lives,
+    // every box that stays open that long, answered with its Cancel, No or OK button.
+    explicit MessageBoxAnswerer(std::vector<int> answers, DWORD processId = 0, DWORD patience = 0);
     ~MessageBoxAnswerer();
     MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
     MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
@@ -47,11 +45,6 @@ public:
         return WaitFor(what, [&] { return Seen().size() >= count; }, milliseconds);
     }
     static HWND FindBox(DWORD processId) { return FindProcessWindow(processId, L"#32770"); }
-
-protected:
-    // With `patience`: for as long as it lives, every box that stays open that long, answered
-    // with its Cancel, No or OK button.
-    MessageBoxAnswerer(std::vector<int> answers, DWORD processId, DWORD patience);
 
 private:
     void Run();

@@ -2,17 +2,7 @@
 
 #include <shellapi.h>
 
-
-namespace {
-
-std::wstring Environment(const wchar_t* name)
-{
-    wchar_t value[1024] = {};
-    GetEnvironmentVariableW(name, value, 1024);
-    return value;
-}
-
-}  // namespace
+#include <algorithm>
 
 ScratchFolder::ScratchFolder()
 {
@@ -65,17 +55,17 @@ bool FileExists(const std::wstring& path)
 
 std::wstring EnvironmentPath(const wchar_t* name)
 {
-    std::wstring path = Environment(name);
+    wchar_t value[1024] = {};
+    GetEnvironmentVariableW(name, value, 1024);
+    std::wstring path = value;
     if (path.empty() || path[0] != L'/')
         return path;
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
+    std::replace(path.begin(), path.end(), L'/', L'\\');
     return L"Z:" + path;
 }
 
 std::wstring RunLocale()
 {
-    const std::wstring lang = Environment(L"ZENTRAK_LANG");
+    const std::wstring lang = EnvironmentPath(L"ZENTRAK_LANG");  // no path: taken as it is
     return lang.empty() ? L"zh_TW" : lang.substr(0, 5);
 }
