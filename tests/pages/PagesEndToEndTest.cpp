@@ -1,7 +1,7 @@
 // Pages 1 to 8 of the real Zentrak.exe, driven from this process through window messages only:
-// each is reached with the page list under the system facts that decide its rows, shot,
-// changed by one row (or by recommended settings), applied with OK, checked in the registry of
-// the end-to-end prefix, and read back. What every row writes is the in-process tests' part.
+// each is reached with the page list under the system facts that decide its rows, changed by
+// one row (or by recommended settings), applied with OK, checked in the registry of the
+// end-to-end prefix, read back, and shot. What every row writes is the in-process tests' part.
 #include "app/ControlIds.h"
 #include "tests/support/E2E.h"
 
