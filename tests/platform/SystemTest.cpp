@@ -1,8 +1,10 @@
 // Which Windows the program runs on, from the version facts a test gives: the servers and
 // 64-bit XP that the real runs under Wine cannot show must not pass the version gate. Then the
-// other texts of the system that the program decides by.
+// other texts of the system that the program decides by, and the restart it asks for.
 #include "platform/OsIdentity.h"
 #include "platform/QmLocale.h"
+#include "platform/QmSystem.h"
+#include "platform/ShutdownApi.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +61,45 @@ TEST(SystemTexts, AreReadStrictly)
     for (const auto& c : cases)
         EXPECT_EQ(c.second, std::make_tuple(ServicePackNumberFromText(c.first), IeMajorVersionFromText(c.first), ParseCodePage(c.first)))
             << "case " << &c - cases;
+}
+
+// Every shutdown call answered here and written down; the step named `failing` fails. Nothing
+// really shuts down.
+struct ShutdownSteps : ShutdownApi {
+    explicit ShutdownSteps(const wchar_t* fail) : failing(fail), previous(ReplaceShutdownApi(this)) {}
+    ~ShutdownSteps() override { ReplaceShutdownApi(previous); }
+    BOOL Step(const std::wstring& step) { return steps += step + L" ", step != failing; }
+    BOOL OpenToken(DWORD, HANDLE* token) override { return (*token = Step(L"open") ? this : nullptr) != nullptr; }
+    BOOL LookupPrivilege(const wchar_t* name, LUID* luid) override { return *luid = {19, 7}, Step(name); }
+    DWORD AdjustPrivileges(HANDLE token, TOKEN_PRIVILEGES& set) override
+    {
+        const bool ours = token == this && set.PrivilegeCount == 1 && set.Privileges[0].Luid.HighPart == 7;
+        return Step(ours ? L"set" + std::to_wstring(set.Privileges[0].Attributes) : L"set?") ? ERROR_SUCCESS : ERROR_NOT_ALL_ASSIGNED;
+    }
+    BOOL InitiateShutdown(wchar_t* text, DWORD seconds, BOOL force, BOOL restart) override
+    {
+        return Step(std::wstring(text ? text : L"") + L"/" + std::to_wstring(seconds) + (force ? L"/force" : L"") + (restart ? L"/restart" : L""));
+    }
+    BOOL AbortShutdown() override { return Step(L"abort"); }
+    BOOL ExitSession(UINT, DWORD) override { return Step(L"logoff"); }
+    BOOL CloseToken(HANDLE token) override { return Step(token == this ? L"close" : L"close?"); }
+    std::wstring steps, failing;
+    ShutdownApi* previous;
+};
+
+// The restart: the privilege is on only while asking, and a step that fails ends the request
+// with the privilege off again and the token closed.
+TEST(Shutdown, ThePrivilegeIsOnOnlyWhileAskingAndAFailedStepEndsTheRequest)
+{
+    const wchar_t all[] = L"open SeShutdownPrivilege set2 Zentrak/0/restart set0 close ";
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"", all}, {L"open", L"open "}, {L"SeShutdownPrivilege", L"open SeShutdownPrivilege close "},
+        {L"set2", L"open SeShutdownPrivilege set2 close "}, {L"Zentrak/0/restart", all}};
+    for (const auto& c : cases) {
+        ShutdownSteps calls(c.first);
+        EXPECT_EQ(*c.first ? 0 : 1, QmSystemBase().Shutdown(true, L"Zentrak", 0, false)) << "failing: " << c.first;
+        EXPECT_EQ(c.second, calls.steps);
+    }
 }
 
 }  // namespace
