@@ -11,12 +11,7 @@ using testreg::Narrow;
 TEST_F(ToolTest, ValuesThatDoNotTakeAreReportedByHiveAndTheRestIsRestored)
 {
     // denied hive  rule  name in a snapshot  rights hint
-    const struct {
-        uint32_t root;
-        RegistryInterceptor::Rule rule;
-        const wchar_t* snapshotName;
-        bool rightsHint;
-    } kCases[] = {
+    const struct { uint32_t root; RegistryInterceptor::Rule rule; const wchar_t* snapshotName; bool rightsHint; } kCases[] = {
         {kRootLocalMachine, DenyWritesUnder(HKEY_LOCAL_MACHINE), L" HKLM\\", true},
         {kRootCurrentUser, DenyWritesUnder(HKEY_CURRENT_USER), L" HKCU\\", false},
     };
@@ -63,35 +58,18 @@ TEST_F(ToolTest, BackupWritesWithTheApplicationsCodeAndChecksItsArguments)
         EXPECT_EQ(1u, FilesIn(folder_.File(L"QM_Backup\\XP\\" + std::to_wstring(page)))) << page;
     const std::wstring file = BackUp(0);
 
-    // command line                                          exit code
-    const struct {
-        std::vector<std::wstring> arguments;
-        int exitCode;
-    } kCases[] = {
-        {{L"Backup", L"ie"}, kToolSuccess},
-        {{L"backup"}, kToolUsageError},
-        {{L"backup", L"9"}, kToolUsageError},
-        {{L"backup", L"01"}, kToolUsageError},
-        {{L"restore", L"a.qmb", L"--force"}, kToolUsageError},
-        {{L"export-reg", L"a.qmb"}, kToolUsageError},
-        {{L"frobnicate"}, kToolUsageError},
-        {{}, kToolUsageError},
-        {{L"show", L"missing.qmb"}, kToolBadFile},
+    // command line, exit code
+    const struct { std::vector<std::wstring> arguments; int exitCode; } kCases[] = {
+        {{L"Backup", L"ie"}, kToolSuccess}, {{L"backup"}, kToolUsageError}, {{L"backup", L"9"}, kToolUsageError}, {{L"backup", L"01"}, kToolUsageError},
+        {{L"restore", L"a.qmb", L"--force"}, kToolUsageError}, {{L"export-reg", L"a.qmb"}, kToolUsageError}, {{L"frobnicate"}, kToolUsageError},
+        {{}, kToolUsageError}, {{L"show", L"missing.qmb"}, kToolBadFile},
         // Help only as the command; anywhere else an option no command knows.
-        {{L"/?"}, kToolSuccess},
-        {{L"help"}, kToolSuccess},
-        {{L"--help", L"restore"}, kToolUsageError},
-        {{L"restore", L"--help"}, kToolUsageError},
-        {{L"restore", file, L"-h"}, kToolUsageError},
-        {{L"backup", L"0", L"/?"}, kToolUsageError},
-        {{L"list", L"-x"}, kToolUsageError},
+        {{L"/?"}, kToolSuccess}, {{L"help"}, kToolSuccess}, {{L"--help", L"restore"}, kToolUsageError}, {{L"restore", L"--help"}, kToolUsageError},
+        {{L"restore", file, L"-h"}, kToolUsageError}, {{L"backup", L"0", L"/?"}, kToolUsageError}, {{L"list", L"-x"}, kToolUsageError},
     };
     for (const auto& c : kCases) {
-        std::wstring line;
-        for (const std::wstring& argument : c.arguments)
-            line += argument + L" ";
-        EXPECT_EQ(c.exitCode, Run(c.arguments)) << Narrow(line);
-        EXPECT_TRUE(c.exitCode != kToolUsageError || output_.err != L"") << Narrow(line);
+        EXPECT_EQ(c.exitCode, Run(c.arguments)) << "case " << &c - kCases;
+        EXPECT_TRUE(c.exitCode != kToolUsageError || output_.err != L"") << "case " << &c - kCases;
     }
     // A backup file named like the help is a file like any other.
     testreg::SetDword(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"PaintDesktopVersion", 7);
@@ -104,6 +82,44 @@ TEST_F(ToolTest, BackupWritesWithTheApplicationsCodeAndChecksItsArguments)
     EXPECT_EQ(kToolFailed, Run({L"backup", L"0"}));
     EXPECT_EQ(kToolFailed, Run({L"restore", file}));
     EXPECT_NE(std::wstring::npos, output_.err.find(L"Windows XP"));
+}
+
+// show puts each item beside what the registry holds now; list gives this system's files of
+// each page oldest first by their time, those it cannot use last.
+TEST_F(ToolTest, ShowAndListSayWhatTheBackupsHold)
+{
+    EXPECT_TRUE(Run({L"list"}) == kToolSuccess && output_.out == L"沒有備份檔。\n") << Narrow(output_.out);
+    // A text where the page reads a number: saved as unreadable, and a restore leaves it alone.
+    const wchar_t* const kPolicy = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+    testreg::SetString(HKEY_CURRENT_USER, kPolicy, L"NoSaveSettings", L"1");
+    const std::wstring file = BackUp(0), desktop = file.substr(0, file.rfind(L'\\') + 1);
+    testreg::SetDword(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"PaintDesktopVersion", 0x42);
+    testreg::SetString(HKEY_CURRENT_USER, kPolicy, L"NoSaveSettings", L"changed since");
+    // Named so that the names sort the other way round from the times, and first a file whose
+    // time holds control characters: unusable, and shown escaped.
+    int name = 0;
+    for (const wchar_t* stamp : {L"0\r\x1b[2K", L"2009_12_1_8_0_0", L"2009_2_26_14_5_9"}) {
+        QmWString text;
+        ASSERT_TRUE(BuildPageBackup(app_, 0, QmWString(stamp), text));
+        WriteFileBytes(desktop + L"DT_" + std::to_wstring(name++) + L".qmb", Utf16Bytes(text.CStr()));
+    }
+    BackUp(3);
+    ASSERT_EQ(kToolSuccess, Run({L"list"}));
+    size_t at = 0;
+    for (const std::wstring& line : {L"DT  2009-02-26 14:05:09  12 項  " + desktop + L"DT_2.qmb\n", std::wstring(L"DT  2009-12-01 08:00:00  12 項"), file,
+                                     L"\"0\\r\\x1B[2K\"」格式不正確。  " + desktop + L"DT_0.qmb\n", std::wstring(L"\nCN  ")})
+        EXPECT_NE(std::wstring::npos, at = output_.out.find(line, at)) << Narrow(line) << " in order in\n" << Narrow(output_.out);
+    EXPECT_TRUE(Count(output_.out, L"\n") == 5 && output_.out.find(L'\r') == std::wstring::npos) << Narrow(output_.out);
+    EXPECT_TRUE(Run({L"list", L"cn"}) == kToolSuccess && output_.out.find(L"CN  ") == 0 && Count(output_.out, L"\n") == 1) << Narrow(output_.out);
+
+    Use(kXpSp2, 936);  // in the Simplified wording
+    ASSERT_EQ(kToolSuccess, Run({L"show", file}));
+    EXPECT_TRUE(Count(output_.out, L"\n[") == 12 && Count(output_.out, L"（相同）") == 10 && Count(output_.out, L"（不同）") == 1 &&
+                output_.out.find(L"\"PaintDesktopVersion\"\n    状态 -1　备份：不存在　当前：00000042 (66)　（不同）\n") != std::wstring::npos)
+        << Narrow(output_.out);
+    ASSERT_EQ(kToolSuccess, Run({L"restore", file}));
+    EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, kPolicy, L"NoSaveSettings").IsString(L"changed since"));
+    EXPECT_FALSE(testreg::ValueExists(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"PaintDesktopVersion"));
 }
 
 // A registry file is written whole or not at all, and never over the backup it is made from.

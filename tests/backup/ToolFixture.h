@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -29,17 +30,7 @@ inline std::string Utf16Bytes(const std::wstring& text)
 }
 
 // The files and folders in `folder`.
-inline size_t FilesIn(const std::wstring& folder)
-{
-    size_t count = 0;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
-        count += found.cFileName[0] != L'.';
-    if (search != INVALID_HANDLE_VALUE)
-        FindClose(search);
-    return count;
-}
+inline size_t FilesIn(const std::wstring& folder) { return std::distance(std::filesystem::directory_iterator(folder), {}); }
 
 // A text a guarded place takes back: the record's command moved to another drive, as the
 // program writes it on a system whose Windows folder is there.
@@ -93,16 +84,11 @@ inline void ArrangePlaces(const BackupList& places, int state)
 struct CollectedOutput : ToolOutput {
     void Line(const std::wstring& text) override { out += text + L"\n"; }
     void ErrorLine(const std::wstring& text) override { err += text + L"\n"; }
-    std::wstring out;
-    std::wstring err;
+    std::wstring out, err;
 };
 
 // Windows version, Internet Explorer version and service pack.
-struct Version {
-    int osCode;
-    int ie;
-    int servicePack;
-};
+struct Version { int osCode, ie, servicePack; };
 const Version kXpSp2 = {108, 6, 2};
 const Version kSeven = {116, 8, 1};
 
@@ -120,10 +106,7 @@ protected:
     void Use(const Version& version, int language = 950)
     {
         facts_ = SystemFacts();
-        facts_.osCode = version.osCode;
-        facts_.ieMajorVersion = version.ie;
-        facts_.servicePack = version.servicePack;
-        facts_.language = language;
+        facts_.osCode = version.osCode, facts_.ieMajorVersion = version.ie, facts_.servicePack = version.servicePack, facts_.language = language;
         app_.SetFacts(facts_);
     }
 
