@@ -38,41 +38,38 @@ PAGE_ROWS_BY_VERSION(System);
 TEST_P(SystemPage, ChoicesReadFromEveryPlaceAndWriteToEveryPlace)
 {
     const bool xp = GetParam() == kXp;
-    Put(kMachine, kPrefetch, L"EnablePrefetcher", Dw(9));
-    Put(kUser, kDesktop, L"HungAppTimeout", Sz(L"1000"));
-    Put(kMachine, kControl, L"WaitToKillServiceTimeout", Sz(L"20000"));
-    Put(kUsers, kDefaultDesktop, L"WaitToKillServiceTimeout", Sz(L"20000"));
-    Put(kUser, kDesktop, L"WaitToKillAppTimeout", Sz(L"1000"));
-    Put(kUsers, kDefaultDesktop, L"WaitToKillAppTimeout", Sz(L"2000"));
-    Put(kMachine, kFileSystem, L"ContigFileAllocSize", Dw(768));
-    Put(kMachine, kMemory, L"LargeSystemCache", Dw(1));
-    Start(kPageSystem, GetParam());
-    const int* boxes = kBoxes + 1;  // the second to the seventh pair
-    const int* combos = kCombos + 1;
+    // The places of the second to the seventh pair: root  key  value  stored  after an apply as read  after the choices below
+    const struct { HKEY root; const wchar_t* key; const wchar_t* name; Data stored, asRead, chosen; } places[] = {
+        {kMachine, kPrefetch, L"EnablePrefetcher", Dw(9), Dw(9), Dw(5)},
+        {kUser, kDesktop, L"HungAppTimeout", Sz(L"1000"), Sz(L"1000"), Sz(L"200")},
+        {kMachine, kControl, L"HungAppTimeout", kAbsent, xp ? kAbsent : Sz(L"1000"), Sz(L"200")},
+        {kUsers, kDefaultDesktop, L"HungAppTimeout", kAbsent, xp ? kAbsent : Sz(L"1000"), Sz(L"200")},
+        {kMachine, kControl, L"WaitToKillServiceTimeout", Sz(L"20000"), Sz(L"20000"), Sz(L"2000")},
+        {kUsers, kDefaultDesktop, L"WaitToKillServiceTimeout", Sz(L"20000"), Sz(L"20000"), Sz(L"2000")},
+        {kUser, kDesktop, L"WaitToKillAppTimeout", Sz(L"1000"), Sz(L"1000"), Sz(L"15000")},
+        {kUsers, kDefaultDesktop, L"WaitToKillAppTimeout", Sz(L"2000"), Sz(L"2000"), Sz(L"15000")},
+        {kMachine, kFileSystem, L"ContigFileAllocSize", Dw(768), kAbsent, Dw(10240)},
+        {kMachine, kMemory, L"LargeSystemCache", Dw(1), Dw(1), Dw(0)},
+    };
     const int read[] = {-1, xp ? -1 : 3, 0, -1, -1, 1};  // -1: cleared
+    const int chosen[] = {4, 7, 6, 1, 20, 0};
+    for (const auto& p : places)
+        Put(p.root, p.key, p.name, p.stored);
+    Start(kPageSystem, GetParam());
+    const int* boxes = kBoxes + 1;
+    const int* combos = kCombos + 1;
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(BoxChecked(boxes[i]) == (read[i] >= 0) && Selection(combos[i]) == read[i]) << boxes[i];
     ASSERT_EQ(0, Apply());
-    EXPECT_TRUE(Holds(kMachine, kPrefetch, L"EnablePrefetcher", Dw(9)));
-    EXPECT_TRUE(Holds(kMachine, kControl, L"HungAppTimeout", xp ? kAbsent : Sz(L"1000")));
-    EXPECT_TRUE(Holds(kUsers, kDefaultDesktop, L"WaitToKillAppTimeout", Sz(L"2000")));
-    EXPECT_TRUE(Holds(kMachine, kFileSystem, L"ContigFileAllocSize", kAbsent));
-
-    const int chosen[] = {4, 7, 6, 1, 20, 0};
+    for (const auto& p : places)
+        EXPECT_TRUE(Holds(p.root, p.key, p.name, p.asRead)) << "applied as read";
     for (int i = 0; i < 6; ++i) {
         SetBox(boxes[i], true);
         Select(combos[i], chosen[i]);
     }
     ASSERT_EQ(0, Apply());
-    EXPECT_TRUE(Holds(kMachine, kPrefetch, L"EnablePrefetcher", Dw(5)));
-    for (auto [root, key] : {std::pair{kUser, kDesktop}, {kMachine, kControl}, {kUsers, kDefaultDesktop}})
-        EXPECT_TRUE(Holds(root, key, L"HungAppTimeout", Sz(L"200")));
-    EXPECT_TRUE(Holds(kMachine, kControl, L"WaitToKillServiceTimeout", Sz(L"2000")));
-    EXPECT_TRUE(Holds(kUsers, kDefaultDesktop, L"WaitToKillServiceTimeout", Sz(L"2000")));
-    EXPECT_TRUE(Holds(kUser, kDesktop, L"WaitToKillAppTimeout", Sz(L"15000")));
-    EXPECT_TRUE(Holds(kUsers, kDefaultDesktop, L"WaitToKillAppTimeout", Sz(L"15000")));
-    EXPECT_TRUE(Holds(kMachine, kFileSystem, L"ContigFileAllocSize", Dw(10240)));
-    EXPECT_TRUE(Holds(kMachine, kMemory, L"LargeSystemCache", Dw(0)));
+    for (const auto& p : places)
+        EXPECT_TRUE(Holds(p.root, p.key, p.name, p.chosen)) << "chosen";
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(BoxChecked(boxes[i]) && Selection(combos[i]) == chosen[i]) << boxes[i] << " read back";
 }
