@@ -25,7 +25,7 @@ TEST_F(EndToEndTest, ThePageShowsAndWritesTheNativeViewOfARedirectedKey)
 {
     if (!IsWow64Process32())
         GTEST_SKIP() << "not a 32-bit program on 64-bit Windows";
-    const testreg::Value before = testreg::Get(HKEY_LOCAL_MACHINE, kWinlogon, kPowerdown);
+    MachineText kept(kWinlogon, kPowerdown);  // the prefix's value, put back at the end
     // A 64-bit writer turns the row on; the 32-bit view has nothing.
     ASSERT_EQ(0u, NativeReg(folder_, L"add", L"/t REG_SZ /d 1 /f").exitCode);
     RemoveValue(HKEY_LOCAL_MACHINE, kWinlogon32, kPowerdown);
@@ -41,12 +41,6 @@ TEST_F(EndToEndTest, ThePageShowsAndWritesTheNativeViewOfARedirectedKey)
     EXPECT_EQ(0u, native.exitCode) << "a 64-bit reader finds no value";
     EXPECT_NE(std::wstring::npos, native.out.find(L"REG_SZ    0")) << testreg::Narrow(native.out);
     EXPECT_FALSE(testreg::ValueExists(HKEY_LOCAL_MACHINE, kWinlogon32, kPowerdown)) << "written to Wow6432Node";
-
-    if (before.exists)
-        testreg::SetRaw(HKEY_LOCAL_MACHINE, kWinlogon, kPowerdown, before.type, before.data.data(),
-                        static_cast<DWORD>(before.data.size()));
-    else
-        RemoveValue(HKEY_LOCAL_MACHINE, kWinlogon, kPowerdown);
 }
 
 }  // namespace

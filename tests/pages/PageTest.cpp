@@ -14,10 +14,8 @@ void Put(HKEY root, const std::wstring& key, const wchar_t* name, const Data& da
         testreg::CreateKey(root, key);
     else if (data.kind == Data::NoKey)
         SHDeleteKeyW(root, key.c_str());
-    else if (HKEY opened = nullptr; RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE, &opened) == ERROR_SUCCESS) {
-        RegDeleteValueW(opened, name);
-        RegCloseKey(opened);
-    }
+    else
+        testreg::RemoveValue(root, key, name);
 }
 
 ::testing::AssertionResult Holds(HKEY root, const std::wstring& key, const wchar_t* name, const Data& data)

@@ -93,13 +93,6 @@ bool AppDriver::SetItemCheck(int listId, int item, bool checked)
     return ItemCheck(listId, item) == (checked ? 1 : 0);
 }
 
-std::wstring AppDriver::TextOf(HWND window)
-{
-    wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
-    return text;
-}
-
 bool AppDriver::IsOnScreen(int id) const
 {
     RECT client = {}, placed = {};

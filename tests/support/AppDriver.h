@@ -46,8 +46,8 @@ public:
     }
     bool SetItemCheck(int listId, int item, bool checked);
     int ComboCount(int id) const { return Send(id, CB_GETCOUNT); }
-    std::wstring Text(int id) const { return TextOf(Control(id)); }
-    std::wstring Title() const { return TextOf(main_); }
+    std::wstring Text(int id) const { return WindowText(Control(id)); }
+    std::wstring Title() const { return WindowText(main_); }
     bool IsOnScreen(int id) const;  // placed inside the client area, not parked
 
     // Posted: for what opens a modal box (the caller then waits for the box or the effect).
@@ -66,7 +66,6 @@ private:
     {
         return static_cast<int>(SendMessageW(Control(id), message, wParam, lParam));
     }
-    static std::wstring TextOf(HWND window);
 
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

@@ -2,11 +2,6 @@
 
 #include "app/ControlIds.h"
 
-std::wstring ZentrakProgram()
-{
-    return EnvironmentPath(L"ZENTRAK_EXE");
-}
-
 void SaveScreenshot(const AppDriver& driver, const std::wstring& name)
 {
     const std::wstring folder = EnvironmentPath(L"ZENTRAK_SHOTS");
@@ -34,7 +29,7 @@ void Apply(AppDriver& app, int answer)
     ASSERT_TRUE(app.WaitUntilRead());
 }
 
-void CloseDecliningRestart(AppDriver& app, bool applied)
+std::wstring CloseDecliningRestart(AppDriver& app, bool applied)
 {
     MessageBoxAnswerer restart({IDNO}, app.ProcessId());
     app.Close();
@@ -42,12 +37,7 @@ void CloseDecliningRestart(AppDriver& app, bool applied)
     EXPECT_TRUE(WaitFor("the program to end", [&] { return app.WaitForExit(0, &exitCode); }));
     EXPECT_EQ(applied ? 1u : 0u, restart.Seen().size()) << "a restart question after an apply, none without";
     EXPECT_EQ(0u, exitCode);
-}
-
-std::wstring EndToEndTest::LogText() const
-{
-    const std::string bytes = ReadFileBytes(folder_.File(L"Qm.log"));  // ASCII
-    return std::wstring(bytes.begin(), bytes.end());
+    return restart.Seen().empty() ? L"" : restart.Seen()[0].caption;
 }
 
 static std::wstring FromAnsi(const std::string& bytes)

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-static std::wstring WindowText(HWND window)
+std::wstring WindowText(HWND window)
 {
     wchar_t text[2048] = {};
     GetWindowTextW(window, text, 2048);

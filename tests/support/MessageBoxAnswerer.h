@@ -21,6 +21,7 @@ bool WaitFor(const char* what, const std::function<bool()>& done, DWORD millisec
 
 // A visible top-level window of the class that belongs to the process, or null.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className);
+std::wstring WindowText(HWND window);  // a window's title or a control's text
 
 class MessageBoxAnswerer {
 public:

@@ -82,16 +82,6 @@ void SetRaw(HKEY root, const std::wstring& path, const std::wstring& name, DWORD
         ADD_FAILURE() << "cannot set " << Narrow(path) << "\\" << Narrow(name) << ": error " << result;
 }
 
-void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value)
-{
-    SetRaw(root, path, name, REG_DWORD, &value, sizeof(value));
-}
-
-void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text)
-{
-    SetRaw(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-}
-
 void CreateKey(HKEY root, const std::wstring& path)
 {
     Key key(root, path, KEY_ALL_ACCESS, true);

@@ -23,8 +23,14 @@ struct Value {
 
 // Each setter reports a test failure when the registry refuses.
 void SetRaw(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const void* data, DWORD bytes);
-void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value);
-void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text);
+inline void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value)
+{
+    SetRaw(root, path, name, REG_DWORD, &value, sizeof(value));
+}
+inline void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text)
+{
+    SetRaw(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
 void CreateKey(HKEY root, const std::wstring& path);
 void RemoveValue(HKEY root, const std::wstring& path, const std::wstring& name);  // absent is fine
 void DeleteKey(HKEY root, const std::wstring& path);  // a key without subkeys; absent is fine

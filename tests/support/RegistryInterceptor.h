@@ -21,7 +21,7 @@ public:
     struct Call {
         std::string function;  // "OpenKey", "CreateKey", "DeleteKey", "QueryValue", "SetValue", ...
         HKEY root = nullptr;   // OpenKey, CreateKey and DeleteKey
-        std::wstring path;     // the same, and the shell's ShOpenUsKey
+        std::wstring path;     // the same
         std::wstring name;     // the value calls
         REGSAM access = 0;
         DWORD flags = 0;         // CreateKey's options
@@ -69,11 +69,6 @@ public:
     LONG DeleteValue(HKEY key, const wchar_t* name) override
     {
         return Intercept({"DeleteValue", nullptr, L"", Text(name)}, [&] { return Win32RegistryApi::DeleteValue(key, name); });
-    }
-    LONG ShOpenUsKey(const wchar_t* path, REGSAM access, HUSKEY relative, HUSKEY* key, BOOL ignoreUser) override
-    {
-        return Intercept({"ShOpenUsKey", nullptr, Text(path), L"", access},
-                         [&] { return Win32RegistryApi::ShOpenUsKey(path, access, relative, key, ignoreUser); });
     }
     LONG ShQueryUsValue(HUSKEY key, const wchar_t* name, DWORD* type, void* data, DWORD* size, BOOL ignoreUser) override
     {

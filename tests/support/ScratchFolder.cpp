@@ -48,11 +48,6 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
     return ok;
 }
 
-bool FileExists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::wstring EnvironmentPath(const wchar_t* name)
 {
     wchar_t value[1024] = {};
