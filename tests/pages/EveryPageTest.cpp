@@ -1,10 +1,38 @@
-// A Simplified Chinese system sees the second wording of every page, converted. (What
-// recommended settings do on each page: tests/hardening/SweepTest.cpp.)
+// Every page fits the window at two sizes, and a Simplified Chinese system sees the second
+// wording of every page, converted. (What recommended settings do on each page:
+// tests/hardening/SweepTest.cpp.)
 #include "tests/pages/PageTest.h"
 
 namespace {
 
 using EveryPage = PageTest;
+
+// At either size every placed control stays inside the client area and every list shows all
+// its rows. Windows XP with Internet Explorer 6 has the longest lists.
+TEST_F(EveryPage, FitsTheWindowAtTwoSizes)
+{
+    StartApp(kXp, 6, 3);
+    for (int page = 0; page < kPageCount; ++page)
+        for (const SIZE size : {SIZE{640, 480}, SIZE{1000, 700}}) {
+            ShowPage(page);
+            RECT client = {0, 0, size.cx, size.cy};
+            AdjustWindowRectEx(&client, GetWindowLongW(Window(), GWL_STYLE), FALSE, GetWindowLongW(Window(), GWL_EXSTYLE));
+            SetWindowPos(Window(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top, SWP_NOZORDER);
+            Pump();
+            GetClientRect(Window(), &client);
+            for (int id = 2000; id <= 2200; ++id) {
+                QmWndBase* control = App().Control(id);
+                const POINT at = control ? control->GetPositionInParent() : POINT{-1, 0};
+                if (at.x < 0)
+                    continue;
+                const SIZE extent = control->GetSize();
+                EXPECT_TRUE(at.y >= 0 && at.x + extent.cx <= client.right && at.y + extent.cy <= client.bottom)
+                    << "page " << page << " at width " << size.cx << ": control " << id << " leaves the window";
+                QmListview* list = App().ListView(id);
+                EXPECT_TRUE(!list || list->Send(LVM_GETCOUNTPERPAGE) >= list->GetItemCount()) << "page " << page << " list " << id;
+            }
+        }
+}
 
 TEST_F(EveryPage, TextsInTheSimplifiedWording)
 {
