@@ -6,7 +6,6 @@
 #include "app/ControlIds.h"
 #include "platform/RegistryApi.h"
 #include "tests/support/E2E.h"
-#include "tests/support/MessageBoxAnswerer.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ TEST_F(EndToEndTest, ThePageShowsAndWritesTheNativeViewOfARedirectedKey)
 {
     if (!IsWow64Process32())
         GTEST_SKIP() << "not a 32-bit program on 64-bit Windows";
-    const testreg::Value before = testreg::Get(HKEY_LOCAL_MACHINE, kWinlogon, kPowerdown);
+    MachineText kept(kWinlogon, kPowerdown);  // the prefix's value, put back at the end
     // A 64-bit writer turns the row on; the 32-bit view has nothing.
     ASSERT_EQ(0u, NativeReg(folder_, L"add", L"/t REG_SZ /d 1 /f").exitCode);
     RemoveValue(HKEY_LOCAL_MACHINE, kWinlogon32, kPowerdown);
@@ -35,29 +34,13 @@ TEST_F(EndToEndTest, ThePageShowsAndWritesTheNativeViewOfARedirectedKey)
     ASSERT_TRUE(app_.SelectPage(kPageHardware));
     EXPECT_EQ(1, app_.ItemCheck(kIdListMain, kPowerdownRow)) << "the page read the 32-bit view";
     ASSERT_TRUE(app_.SetItemCheck(kIdListMain, kPowerdownRow, false));
-    {
-        MessageBoxAnswerer answerer({IDOK}, app_.ProcessId());
-        app_.Click(kIdApplyButton);
-        ASSERT_TRUE(answerer.WaitForAnswers(1, 15000)) << "no confirmation";
-    }
-    ASSERT_TRUE(app_.WaitUntilEnabled(kIdPageList));
-    {
-        MessageBoxAnswerer answerer({IDNO}, app_.ProcessId());
-        app_.Close();
-        EXPECT_TRUE(answerer.WaitForAnswers(1, 15000)) << "no restart question";
-        EXPECT_TRUE(app_.WaitForExit(15000, nullptr));
-    }
+    Apply(app_);
+    CloseDecliningRestart(app_);
 
     const ConsoleRun native = NativeReg(folder_, L"query");
     EXPECT_EQ(0u, native.exitCode) << "a 64-bit reader finds no value";
     EXPECT_NE(std::wstring::npos, native.out.find(L"REG_SZ    0")) << testreg::Narrow(native.out);
     EXPECT_FALSE(testreg::ValueExists(HKEY_LOCAL_MACHINE, kWinlogon32, kPowerdown)) << "written to Wow6432Node";
-
-    if (before.exists)
-        testreg::SetRaw(HKEY_LOCAL_MACHINE, kWinlogon, kPowerdown, before.type, before.data.data(),
-                        static_cast<DWORD>(before.data.size()));
-    else
-        RemoveValue(HKEY_LOCAL_MACHINE, kWinlogon, kPowerdown);
 }
 
 }  // namespace

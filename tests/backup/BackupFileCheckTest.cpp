@@ -1,3 +1,5 @@
+// Backup files that must not be restored: cut, edited, of another system or program, too
+// large, or holding what the program itself never writes where Windows runs or loads it.
 #include "backup/BackupRestore.h"
 #include "backup/RegExport.h"
 #include "tests/backup/ToolFixture.h"
@@ -15,8 +17,8 @@ std::wstring Join(const Lines& lines)
     return text;
 }
 
-// The desktop page's backup on Windows XP: 12 items, the first at line 9, item k's lines at
-// 9 + 4k to 12 + 4k, then </DataArea> at 57, the total at 58, the flag at 59, the end at 60.
+// The desktop page's backup on Windows XP: 12 items, item k's lines at 9 + 4k to 12 + 4k, then
+// </DataArea> at 57, the total at 58, the flag at 59, the end at 60.
 class DamagedFiles : public ToolTest {
 protected:
     void SetUp() override
@@ -24,110 +26,58 @@ protected:
         ToolTest::SetUp();
         const BackupList places = Places(0);
         ArrangePlaces(places, 0);
-        // Single-line texts, so that every item is four lines.
-        int index = 0;
+        int index = 0;  // single-line texts, so that every item is four lines
         for (const BackupItem& place : places.Items())
             if (place.kind == BackupItem::Kind::Text)
                 testreg::SetString(RootKey(place.root), place.keyPath, place.valueName, L"t" + std::to_wstring(index++));
-        testreg::SetDword(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer",
-                          L"NoSaveSettings", 5);
+        testreg::SetDword(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", L"NoSaveSettings", 5);
         QmWString text;
         ASSERT_TRUE(BuildPageBackup(app_, 0, QmWString(L"2009_2_26_14_5_9"), text));
         for (std::wstring rest = text.CStr(); !rest.empty(); rest.erase(0, rest.find(L'\n') + 1))
             good_.push_back(rest.substr(0, rest.find(L'\n')));
-        ASSERT_EQ(60u, good_.size());
-        ASSERT_EQ(L"</DataArea>", good_[56]);
+        ASSERT_TRUE(good_.size() == 60u && good_[56] == L"</DataArea>");
         ArrangePlaces(places, 1);
         changed_ = testreg::TakeSnapshot();
     }
 
-    // Restores `bytes` as a file; expects the refusal to name `line` (0: no line) and the
-    // registry to be untouched.
+    // Restores `bytes` as a file: refused naming `line` (0: no line), the registry untouched, and
+    // the file's own text shown escaped, so that it can never move the cursor or fake a line.
     void ExpectRefused(const std::string& bytes, int line, const std::string& what)
     {
         SCOPED_TRACE(what);
-        const std::wstring path = folder_.File(L"damaged.qmb");
-        WriteBytes(path, bytes);
-        EXPECT_EQ(kToolBadFile, Run({L"restore", path}));
-        if (line > 0) {
-            EXPECT_NE(std::wstring::npos, output_.err.find(L"第 " + std::to_wstring(line) + L" 行"))
-                << Narrow(output_.err);
-        }
+        WriteFileBytes(folder_.File(L"damaged.qmb"), bytes);
+        EXPECT_EQ(kToolBadFile, Run({L"restore", folder_.File(L"damaged.qmb")}));
+        EXPECT_TRUE(line == 0 || output_.err.find(L"第 " + std::to_wstring(line) + L" 行") != std::wstring::npos) << Narrow(output_.err);
         EXPECT_NE(std::wstring::npos, output_.err.find(L"未寫入任何值")) << Narrow(output_.err);
-        // The file's own text is shown escaped: it can never move the cursor or fake a line.
-        EXPECT_TRUE(std::none_of(output_.err.begin(), output_.err.end(), [](wchar_t c) { return c < 0x20 && c != L'\n'; }))
-            << Narrow(output_.err);
+        EXPECT_TRUE(std::none_of(output_.err.begin(), output_.err.end(), [](wchar_t c) { return c < 0x20 && c != L'\n'; }));
         EXPECT_EQ(L"", output_.out);
         EXPECT_EQ("", testreg::Differences(changed_, testreg::TakeSnapshot()));
     }
-    void ExpectRefused(const Lines& lines, int line, const std::string& what)
-    {
-        ExpectRefused(Utf16Bytes(Join(lines)), line, what);
-    }
+    void ExpectRefused(const Lines& lines, int line, const std::string& what) { ExpectRefused(Utf16Bytes(Join(lines)), line, what); }
+    Lines With(size_t index, const std::wstring& line) const { Lines lines = good_; lines[index] = line; return lines; }
 
     Lines good_;
     testreg::Snapshot changed_;
 };
 
-TEST_F(DamagedFiles, TheUntouchedFileIsTaken)
-{
-    Lines leapDay = good_;
-    leapDay[6] = L"<DateTime>2008_2_29_23_59_59</DateTime>";
-    WriteBytes(folder_.File(L"good.qmb"), Utf16Bytes(Join(leapDay)));
-    EXPECT_EQ(kToolSuccess, Run({L"restore", folder_.File(L"good.qmb")})) << Narrow(output_.err);
-    EXPECT_NE("", testreg::Differences(changed_, testreg::TakeSnapshot()));
-}
-
-TEST_F(DamagedFiles, AFileOverOneMegabyteIsNotRead)
+TEST_F(DamagedFiles, AFileOverOneMegabyteIsNotReadAndItsTextIsShownEscaped)
 {
     // A good header and blank lines: the size alone decides whether it is read.
     for (const size_t size : {size_t(1) << 20, (size_t(1) << 20) + 2}) {
         std::string bytes = Utf16Bytes(Join(Lines(good_.begin(), good_.begin() + 8)));
         while (bytes.size() < size)
             bytes += std::string("\n\0", 2);
-        const bool tooLarge = size > (size_t(1) << 20);
-        ExpectRefused(bytes, tooLarge ? 0 : 9, std::to_string(size) + " bytes");
-        EXPECT_EQ(tooLarge, output_.err.find(L"檔案過大") != std::wstring::npos) << Narrow(output_.err);
+        ExpectRefused(bytes, size > (size_t(1) << 20) ? 0 : 9, std::to_string(size) + " bytes");
+        EXPECT_EQ(size > (size_t(1) << 20), output_.err.find(L"檔案過大") != std::wstring::npos) << Narrow(output_.err);
     }
-}
-
-TEST_F(DamagedFiles, FileTextInMessagesIsEscaped)
-{
-    Lines faked = good_;
-    faked[3] = L"<System_Version>XP\r\x1b[2K已還原 20 項</System_Version>";
-    ExpectRefused(faked, 4, "a system name that rewrites the console line");
+    ExpectRefused(With(3, L"<System_Version>XP\r\x1b[2K已還原 20 項</System_Version>"), 4, "a system name that rewrites the console line");
     EXPECT_NE(std::wstring::npos, output_.err.find(L"\"XP\\r\\x1B[2K已還原 20 項\"")) << Narrow(output_.err);
-    ASSERT_EQ(1, PrepareBackupFolders(app_));
-    WriteBytes(folder_.File(L"QM_Backup\\XP\\0\\DT_faked.qmb"), Utf16Bytes(Join(faked)));
-    ASSERT_EQ(kToolSuccess, Run({L"list", L"0"}));
-    EXPECT_NE(std::wstring::npos, output_.out.find(L"\\r\\x1B")) << Narrow(output_.out);
-    EXPECT_EQ(1u, Count(output_.out, L"\n")) << Narrow(output_.out);
-    EXPECT_EQ(std::wstring::npos, output_.out.find(L'\r'));
 }
 
-TEST_F(DamagedFiles, ATruncatedFileIsRefusedWhereverItEnds)
+TEST_F(DamagedFiles, EveryEditOrCutIsRefusedByLineAndTheUntouchedFileTaken)
 {
-    for (size_t kept = 0; kept < good_.size(); ++kept) {
-        const Lines lines(good_.begin(), good_.begin() + kept);
-        ExpectRefused(lines, static_cast<int>(kept) + 1, "after line " + std::to_string(kept));
-        // The same cut in the middle of the next line.
-        const std::wstring text = Join(lines) + good_[kept].substr(0, good_[kept].size() / 2);
-        ExpectRefused(Utf16Bytes(text), static_cast<int>(kept) + 1, "inside line " + std::to_string(kept + 1));
-    }
-    const std::wstring whole = Join(good_);
-    ExpectRefused(Utf16Bytes(whole.substr(0, whole.size() - 1)), 60, "no final line feed");
-    ExpectRefused(std::string("\xFF\xFE", 2), 1, "only the mark");
-}
-
-TEST_F(DamagedFiles, EditedOrReorderedLinesAreRefusedByLine)
-{
-    // line  new content (line 0: append after the end)                     expected line
-    const struct {
-        const char* what;
-        int line;
-        const wchar_t* content;
-        int reported;
-    } kEdits[] = {
+    // what  line  new content (line 0: after the end)  the line named
+    const struct { const char* what; int line; const wchar_t* content; int reported; } kEdits[] = {
         {"format version", 3, L"<BackupFile_Version>2.0</BackupFile_Version>", 3},
         {"program version", 2, L"<Zentrak_Version>new</Zentrak_Version>", 2},
         {"unknown system", 4, L"<System_Version>Windows 8</System_Version>", 4},
@@ -150,25 +100,18 @@ TEST_F(DamagedFiles, EditedOrReorderedLinesAreRefusedByLine)
     };
     for (const auto& edit : kEdits) {
         Lines lines = good_;
-        if (edit.line == 0)
-            lines.push_back(edit.content);
-        else
-            lines[static_cast<size_t>(edit.line - 1)] = edit.content;
+        edit.line ? void(lines[static_cast<size_t>(edit.line - 1)] = edit.content) : lines.push_back(edit.content);
         ExpectRefused(lines, edit.reported, edit.what);
     }
-
     // Item k's lines start at index 8 + 4k.
     auto item = [](Lines& lines, int k) { return lines.begin() + 8 + 4 * k; };
-    Lines swapped = good_;
+    Lines swapped = good_, renumbered = good_, header = good_, missing = good_;
     std::swap_ranges(item(swapped, 0), item(swapped, 1), item(swapped, 1));
     ExpectRefused(swapped, 9, "items swapped: out of sequence");
-    Lines renumbered = good_;
     std::swap_ranges(item(renumbered, 8) + 1, item(renumbered, 9), item(renumbered, 9) + 1);
     ExpectRefused(renumbered, 42, "items swapped and renumbered: a text where the page has a number");
-    Lines header = good_;
     std::swap(header[4], header[5]);
     ExpectRefused(header, 5, "header lines swapped");
-    Lines missing = good_;
     missing.erase(item(missing, 5), item(missing, 6));
     ExpectRefused(missing, 29, "item 5 left out");
     // One item more, numbered and totalled as if it belonged there.
@@ -177,62 +120,58 @@ TEST_F(DamagedFiles, EditedOrReorderedLinesAreRefusedByLine)
     extra[56] = L"<DataIndex>12</DataIndex>";
     extra.insert(extra.end(), {L"</DataArea>", L"<DataTotal>12</DataTotal>", good_[58], good_[59]});
     ExpectRefused(extra, 57, "an item more");
+    // Cut after any line (after none: only the mark), or inside the next; the last line whole but without its line feed.
+    for (size_t kept = 0; kept < good_.size(); ++kept) {
+        const std::wstring text = Join(Lines(good_.begin(), good_.begin() + kept));
+        ExpectRefused(Utf16Bytes(text), static_cast<int>(kept) + 1, "cut after line " + std::to_string(kept));
+        ExpectRefused(Utf16Bytes(text + good_[kept].substr(0, kept + 1 < good_.size() ? good_[kept].size() / 2 : std::wstring::npos)),
+                      static_cast<int>(kept) + 1, "cut inside the next");
+    }
+    // The untouched file, dated a leap day, is taken.
+    WriteFileBytes(folder_.File(L"good.qmb"), Utf16Bytes(Join(With(6, L"<DateTime>2008_2_29_23_59_59</DateTime>"))));
+    EXPECT_EQ(kToolSuccess, Run({L"restore", folder_.File(L"good.qmb")})) << Narrow(output_.err);
+    EXPECT_NE("", testreg::Differences(changed_, testreg::TakeSnapshot()));
 }
 
 TEST_F(DamagedFiles, FilesOfOtherSystemsOrProgramsAreRefused)
 {
-    Lines seven = good_;
-    seven[3] = L"<System_Version>Windows 7</System_Version>";
+    const Lines seven = With(3, L"<System_Version>Windows 7</System_Version>");
     ExpectRefused(seven, 4, "made on Windows 7");
     EXPECT_NE(std::wstring::npos, output_.err.find(L"Windows 7")) << Narrow(output_.err);
-    // On Windows 7 the desktop page has no clock items: 10 items, so the 11th is one too many.
-    Use(kVersions[6]);
+    Use(kSeven);  // where the desktop page has no clock items: 10 items, so the 11th is one too many
     ExpectRefused(seven, 9 + 4 * 10, "XP items on Windows 7");
-    Use(kVersions[1]);
-
+    Use(kXpSp2);
     const std::wstring whole = Join(good_);
-    std::wstring crlf;
+    std::wstring crlf, withNull = whole;
     std::string narrow;
     for (wchar_t c : whole) {
         crlf += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
         narrow += static_cast<char>(c < 0x80 ? c : '?');
     }
+    withNull[withNull.find(L"00000005")] = L'\0';
     ExpectRefused(Utf16Bytes(crlf), 1, "saved with CR LF");
     ExpectRefused(narrow, 0, "no byte-order mark");
     ExpectRefused(std::string(), 0, "an empty file");
     ExpectRefused(Utf16Bytes(whole).substr(1), 0, "an odd number of bytes");
-    std::wstring withNull = whole;
-    withNull[withNull.find(L"00000005")] = L'\0';
     ExpectRefused(Utf16Bytes(withNull), 12, "a null character");
-
     EXPECT_EQ(kToolBadFile, Run({L"restore", folder_.File(L"none.qmb")}));
     EXPECT_EQ(kToolBadFile, Run({L"export-reg", folder_.File(L"none.qmb"), folder_.File(L"out.reg")}));
-    EXPECT_FALSE(FileExists(folder_.File(L"out.reg")));
+    EXPECT_FALSE(FileExists(folder_.File(L"out.reg")) || FileExists(folder_.File(L"none.qmb")));
 }
 
 // Where Windows runs or loads the text (a command line, a class identifier), a file may put
 // back only what the program writes there; and no text longer than 4,096 characters.
 TEST_F(ToolTest, CommandsClassIdentifiersAndLongTextsAreTakenOnlyAsTheProgramWritesThem)
 {
-    const std::wstring shell = L"SOFTWARE\\Classes\\*\\shell\\";
-    const std::wstring handlers = L"SOFTWARE\\Classes\\AllFilesystemObjects\\shellex\\ContextMenuHandlers\\";
-    const wchar_t* const kCopyToHandler = L"{C2FBB630-2971-11D1-A18C-00C04FD75D13}";
+    const std::wstring shell = L"SOFTWARE\\Classes\\*\\shell\\", handlers = L"SOFTWARE\\Classes\\AllFilesystemObjects\\shellex\\ContextMenuHandlers\\";
+    const std::wstring wordPad = L"Q:\\Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\"", copyTo = L"{C2FBB630-2971-11D1-A18C-00C04FD75D13}";
     // page  root  key  value  text in the file  taken
-    const struct {
-        int page;
-        HKEY root;
-        std::wstring key;
-        const wchar_t* name;
-        std::wstring text;
-        bool taken;
-    } kCases[] = {
+    const struct { int page; HKEY root; std::wstring key; const wchar_t* name; std::wstring text; bool taken; } kCases[] = {
         {4, HKEY_LOCAL_MACHINE, shell + L"OpenInNotepad\\command", L"", L"cmd.exe /c calc.exe & \"%1\"", false},
-        {4, HKEY_LOCAL_MACHINE, shell + L"OpenInWordPad\\command", L"",
-         L"Q:\\Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\"", true},
-        {4, HKEY_LOCAL_MACHINE, shell + L"OpenInWordPad\\command", L"",
-         L"Q:\\Program Files\\Windows NT\\Accessories\\wordpad.exe \"%1\" & calc.exe", false},
-        {4, HKEY_LOCAL_MACHINE, handlers + L"Copy To", L"", kCopyToHandler, true},
-        {4, HKEY_LOCAL_MACHINE, handlers + L"Move To", L"", kCopyToHandler, false},
+        {4, HKEY_LOCAL_MACHINE, shell + L"OpenInWordPad\\command", L"", wordPad, true},
+        {4, HKEY_LOCAL_MACHINE, shell + L"OpenInWordPad\\command", L"", wordPad + L" & calc.exe", false},
+        {4, HKEY_LOCAL_MACHINE, handlers + L"Copy To", L"", copyTo, true},
+        {4, HKEY_LOCAL_MACHINE, handlers + L"Move To", L"", copyTo, false},
         {0, HKEY_USERS, L".DEFAULT\\Control Panel\\Desktop", L"ScreenSaveActive", std::wstring(4096, L'1'), true},
         {0, HKEY_USERS, L".DEFAULT\\Control Panel\\Desktop", L"ScreenSaveActive", std::wstring(4097, L'1'), false},
     };
@@ -242,10 +181,9 @@ TEST_F(ToolTest, CommandsClassIdentifiersAndLongTextsAreTakenOnlyAsTheProgramWri
         QmWString text;
         ASSERT_TRUE(BuildPageBackup(app_, c.page, QmWString(L"2009_2_26_14_5_9"), text));
         const std::wstring file = folder_.File(L"crafted.qmb"), reg = folder_.File(L"crafted.reg");
-        WriteBytes(file, Utf16Bytes(text.CStr()));
+        WriteFileBytes(file, Utf16Bytes(text.CStr()));
         testreg::SetString(c.root, c.key, c.name, L"now");
         const testreg::Snapshot now = testreg::TakeSnapshot();
-
         EXPECT_EQ(c.taken ? kToolSuccess : kToolBadFile, Run({L"restore", file}));
         if (c.taken) {
             EXPECT_TRUE(testreg::Get(c.root, c.key, c.name).IsString(c.text));
@@ -265,33 +203,18 @@ TEST_F(ToolTest, AKeyThatDidNotExistGoesOnlyWhileItHoldsNothingElse)
 {
     const BackupList places = Places(7);
     const std::wstring file = BackUp(7);  // no key of the page exists
-    std::vector<std::wstring> keys;
-    for (size_t i = 0; i < 4; ++i) {
-        ASSERT_EQ(BackupItem::Kind::Key, places.Items()[i].kind);
-        keys.push_back(places.Items()[i].keyPath);
-    }
-    testreg::SetString(HKEY_CURRENT_USER, keys[0], L"", L"");
-    testreg::SetString(HKEY_CURRENT_USER, keys[1], L"UserData", L"another program's");
-    testreg::CreateKey(HKEY_CURRENT_USER, keys[2] + L"\\Sub");
-    testreg::SetString(HKEY_CURRENT_USER, keys[3], L"", L"text");
-
+    auto key = [&places](size_t i) { return std::wstring(places.Items()[i].keyPath); };  // the first four items are keys
+    testreg::SetString(HKEY_CURRENT_USER, key(0), L"", L"");
+    testreg::SetString(HKEY_CURRENT_USER, key(1), L"UserData", L"another program's");
+    testreg::CreateKey(HKEY_CURRENT_USER, key(2) + L"\\Sub");
+    testreg::SetString(HKEY_CURRENT_USER, key(3), L"", L"text");
     EXPECT_EQ(kToolNotRestored, Run({L"restore", file}));
-    EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, keys[0]));
-    EXPECT_TRUE(testreg::ValueExists(HKEY_CURRENT_USER, keys[1], L"UserData"));
-    EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, keys[2] + L"\\Sub"));
-    EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, keys[3], L"").IsString(L"text"));
+    EXPECT_FALSE(testreg::KeyExists(HKEY_CURRENT_USER, key(0)));
+    EXPECT_TRUE(testreg::ValueExists(HKEY_CURRENT_USER, key(1), L"UserData"));
+    EXPECT_TRUE(testreg::KeyExists(HKEY_CURRENT_USER, key(2) + L"\\Sub"));
+    EXPECT_TRUE(testreg::Get(HKEY_CURRENT_USER, key(3), L"").IsString(L"text"));
     for (size_t i = 1; i < 4; ++i)
-        EXPECT_NE(std::wstring::npos, output_.err.find(L"保留機碼 HKEY_CURRENT_USER\\" + keys[i])) << Narrow(output_.err);
-}
-
-SavedItem Saved(BackupItem::Kind kind, int status, DWORD number = 0, const std::wstring& text = L"")
-{
-    SavedItem saved;
-    saved.kind = kind;
-    saved.status = status;
-    saved.number = number;
-    saved.text = text;
-    return saved;
+        EXPECT_NE(std::wstring::npos, output_.err.find(L"保留機碼 HKEY_CURRENT_USER\\" + key(i))) << Narrow(output_.err);
 }
 
 // What Wine's regedit cannot check (the end-to-end test imports every page's export): an
@@ -306,11 +229,10 @@ TEST(RegExport, ARegistryFileSaysWhatARestoreDoes)
     places.AddKey(kRootLocalMachine, L"Software\\Z\\{1}");
     places.AddKey(kRootLocalMachine, L"Software\\Z\\{2}");
     places.AddDword(kRootCurrentUser, L"Software\\Z", L"Unreadable");
+    using Kind = BackupItem::Kind;
     BackupFile file;
-    file.items = {Saved(BackupItem::Kind::Dword, 1, 0xFFFFFFFFu), Saved(BackupItem::Kind::Dword, -1),
-                  Saved(BackupItem::Kind::Text, 1, 0, L"C:\\Path"),   Saved(BackupItem::Kind::Text, 1, 0, L"a\nb"),
-                  Saved(BackupItem::Kind::Key, 1),                    Saved(BackupItem::Kind::Key, -1),
-                  Saved(BackupItem::Kind::Dword, -3)};
+    file.items = {{Kind::Dword, 1, 0xFFFFFFFFu, L"", 0, 0}, {Kind::Dword, -1, 0, L"", 0, 0}, {Kind::Text, 1, 0, L"C:\\Path", 0, 0},
+                  {Kind::Text, 1, 0, L"a\nb", 0, 0}, {Kind::Key, 1, 0, L"", 0, 0}, {Kind::Key, -1, 0, L"", 0, 0}, {Kind::Dword, -3, 0, L"", 0, 0}};
     std::wstring text;
     ASSERT_TRUE(BuildRegExport(places, file, text));
     EXPECT_EQ(L"Windows Registry Editor Version 5.00\r\n"
@@ -321,7 +243,6 @@ TEST(RegExport, ARegistryFileSaysWhatARestoreDoes)
               L"\r\n[-HKEY_LOCAL_MACHINE\\Software\\Z\\{2}]\r\n"
               L"\r\n",
               text);
-
     ScratchFolder folder;
     ASSERT_TRUE(WriteRegExport(folder.File(L"x.reg").c_str(), text));
     EXPECT_EQ(Utf16Bytes(text), ReadFileBytes(folder.File(L"x.reg")));

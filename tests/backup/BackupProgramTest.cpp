@@ -1,19 +1,14 @@
 // The real zentrak-backup.exe, run as a user runs it: its exit codes, its output through a
-// redirected handle, a registry file of its making imported by Wine's own regedit, and the
-// undo of an apply that the real Zentrak.exe saved first. Runs in
-// the Wine prefix kept for end-to-end runs (the program writes that prefix's registry), one
-// run at a time, and leaves every place it touched as it found it.
+// redirected handle, a restore and its dry run, a registry file of its making imported by
+// Wine's own regedit, and the undo of an apply that the real Zentrak.exe saved first. Runs in
+// the Wine prefix kept for end-to-end runs, whose registry is the tests' own, one run at a time.
 #include "app/ControlIds.h"
 #include "backup/BackupFormat.h"
 #include "backup/BackupReader.h"
 #include "tests/backup/ToolFixture.h"
 #include "tests/support/E2E.h"
-#include "tests/support/MessageBoxAnswerer.h"
-
-#include <shlwapi.h>
 
 #include <algorithm>
-#include <set>
 
 namespace {
 
@@ -28,12 +23,9 @@ ConsoleRun RunProgram(const ScratchFolder& folder, const std::wstring& arguments
 // native one, which a 32-bit process reaches only with file redirection off.
 DWORD ImportWithRegedit(const ScratchFolder& folder, const std::wstring& regFile)
 {
-    using Redirection = BOOL(WINAPI*)(void**);
-    HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    auto disable = reinterpret_cast<Redirection>(
-        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "Wow64DisableWow64FsRedirection")));
-    auto revert = reinterpret_cast<BOOL(WINAPI*)(void*)>(
-        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "Wow64RevertWow64FsRedirection")));
+    auto function = [](const char* name) { return reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)); };
+    auto disable = reinterpret_cast<BOOL(WINAPI*)(void**)>(function("Wow64DisableWow64FsRedirection"));
+    auto revert = reinterpret_cast<BOOL(WINAPI*)(void*)>(function("Wow64RevertWow64FsRedirection"));
     void* old = nullptr;
     const bool off = disable && revert && disable(&old);
     const DWORD exitCode = RunConsole(folder.Path(), L"C:\\windows\\regedit.exe /s \"" + regFile + L"\"").exitCode;
@@ -47,82 +39,26 @@ std::vector<std::string> Read(const BackupList& places)
 {
     std::vector<std::string> states;
     for (const BackupItem& place : places.Items()) {
-        const HKEY root = RootKey(place.root);
-        const testreg::Value value = testreg::Get(root, place.keyPath, place.valueName ? place.valueName : L"");
-        if (place.kind == BackupItem::Kind::Key)
-            states.push_back(testreg::KeyExists(root, place.keyPath) ? "key" : "no key");
-        else if (value.exists)
-            states.push_back(std::to_string(value.type) + ":" + std::string(value.data.begin(), value.data.end()));
-        else
-            states.push_back("absent");
+        const testreg::Value value = testreg::Get(RootKey(place.root), place.keyPath, place.valueName ? place.valueName : L"");
+        states.push_back(place.kind == BackupItem::Kind::Key ? (testreg::KeyExists(RootKey(place.root), place.keyPath) ? "key" : "no key")
+                         : value.exists ? std::to_string(value.type) + ":" + std::string(value.data.begin(), value.data.end())
+                                        : "absent");
     }
     return states;
 }
-
-// Puts a page's places back as they were, and deletes again every key that was missing on
-// the way to them.
-class PlacesKept {
-public:
-    explicit PlacesKept(const BackupList& places) : places_(places)
-    {
-        for (const BackupItem& place : places.Items()) {
-            const HKEY root = RootKey(place.root);
-            values_.push_back(testreg::Get(root, place.keyPath, place.valueName ? place.valueName : L""));
-            keys_.push_back(testreg::KeyExists(root, place.keyPath));
-            const std::wstring path = place.keyPath;
-            for (size_t end = path.find(L'\\');; end = path.find(L'\\', end + 1))
-                if (!testreg::KeyExists(root, path.substr(0, end))) {
-                    missingKeys_.insert({root, path.substr(0, end)});
-                    break;
-                } else if (end == std::wstring::npos) {
-                    break;
-                }
-        }
-    }
-    ~PlacesKept()
-    {
-        for (size_t i = 0; i < places_.Items().size(); ++i) {
-            const BackupItem& place = places_.Items()[i];
-            const HKEY root = RootKey(place.root);
-            const testreg::Value& value = values_[i];
-            if (place.kind == BackupItem::Kind::Key && keys_[i])
-                testreg::CreateKey(root, place.keyPath);
-            else if (place.kind != BackupItem::Kind::Key && value.exists)
-                testreg::SetRaw(root, place.keyPath, place.valueName, value.type, value.data.data(),
-                                static_cast<DWORD>(value.data.size()));
-            else if (place.kind != BackupItem::Kind::Key)
-                testreg::RemoveValue(root, place.keyPath, place.valueName);
-        }
-        for (const auto& key : missingKeys_)
-            SHDeleteKeyW(key.first, key.second.c_str());
-    }
-    PlacesKept(const PlacesKept&) = delete;
-    PlacesKept& operator=(const PlacesKept&) = delete;
-
-private:
-    const BackupList& places_;
-    std::vector<testreg::Value> values_;
-    std::vector<bool> keys_;
-    std::set<std::pair<HKEY, std::wstring>> missingKeys_;  // the first missing key of each path
-};
 
 TEST(BackupProgram, ExitCodesAndOutputThroughARedirectedHandle)
 {
     ScratchFolder folder;
     const ConsoleRun help = RunProgram(folder, L"--help");
-    EXPECT_EQ(0u, help.exitCode);
-    EXPECT_NE(std::wstring::npos, help.out.find(L"zentrak-backup export-reg")) << Narrow(help.out);
-    EXPECT_NE(std::wstring::npos, help.out.find(L"\r\n")) << "redirected text has CR LF line ends";
-    EXPECT_EQ(std::wstring::npos, help.out.find(L"\r\r"));
+    EXPECT_TRUE(help.exitCode == 0 && help.out.find(L"zentrak-backup export-reg") != std::wstring::npos) << Narrow(help.out);
+    EXPECT_TRUE(help.out.find(L"\r\n") != std::wstring::npos && help.out.find(L"\r\r") == std::wstring::npos) << "CR LF line ends";
     // The ANSI code page of the locale carries the wording of the language variant.
-    if (RunLocale() != L"en_US") {
-        EXPECT_NE(std::wstring::npos, help.out.find(RunLocale() == L"zh_TW" ? L"備份檔位於目前資料夾" : L"备份文件位于当前文件夹"));
-    }
+    EXPECT_TRUE(RunLocale() == L"en_US" || help.out.find(RunLocale() == L"zh_TW" ? L"備份檔位於目前資料夾" : L"备份文件位于当前文件夹") != std::wstring::npos)
+        << Narrow(help.out);
 
     const ConsoleRun wrong = RunProgram(folder, L"frobnicate");
-    EXPECT_EQ(1u, wrong.exitCode);
-    EXPECT_EQ(L"", wrong.out);
-    EXPECT_NE(std::wstring::npos, wrong.err.find(L"frobnicate"));
+    EXPECT_TRUE(wrong.exitCode == 1 && wrong.out.empty() && wrong.err.find(L"frobnicate") != std::wstring::npos);
     EXPECT_EQ(2u, RunProgram(folder, L"restore missing.qmb").exitCode);
     EXPECT_EQ(1u, RunProgram(folder, L"restore missing.qmb -h").exitCode) << "help only in the command's place";
 
@@ -143,38 +79,40 @@ TEST(BackupProgram, RegeditImportsWhatARestoreWrites)
         ScratchFolder folder;
         BackupList places;
         ASSERT_TRUE(BackupItemsOf(app, page, places));
-        PlacesKept kept(places);
-
         ArrangePlaces(places, 0);
         const std::vector<std::string> saved = Read(places);
         const ConsoleRun backup = RunProgram(folder, L"backup " + std::to_wstring(page));
         ASSERT_EQ(0u, backup.exitCode) << Narrow(backup.err);
         const size_t start = backup.out.find(L' ') + 1;
-        const std::wstring file = backup.out.substr(start, backup.out.find(L"\r\n") - start);
-        // The program saw the same system: the file is one of this page's here.
-        BackupFile parsed;
-        BackupFileError error;
-        BackupList checked;
-        ASSERT_TRUE(ReadBackupFile(file.c_str(), parsed, error) && CheckBackupForSystem(parsed, app, checked, error))
-            << Narrow(file) << " line " << error.line;
+        const std::wstring file = L"\"" + backup.out.substr(start, backup.out.find(L"\r\n") - start) + L"\"";
 
+        // Every place differs now: a dry run names a step for each, writes nothing, and the
+        // restore then does what it said; a second dry run finds nothing to do.
         ArrangePlaces(places, 1);
-        const ConsoleRun restore = RunProgram(folder, L"restore \"" + file + L"\"");
-        ASSERT_EQ(0u, restore.exitCode) << Narrow(restore.err);
+        const std::vector<std::string> changed = Read(places);
+        const ConsoleRun dryRun = RunProgram(folder, L"restore " + file + L" --dry-run");
+        EXPECT_EQ(0u, dryRun.exitCode) << Narrow(dryRun.err);
+        EXPECT_EQ(changed, Read(places)) << "the dry run wrote";
+        EXPECT_EQ(places.Items().size(), Count(dryRun.out, L"寫入 ") + Count(dryRun.out, L"刪除") + Count(dryRun.out, L"建立機碼 "));
+        const ConsoleRun restore = RunProgram(folder, L"restore " + file);
+        EXPECT_EQ(0u, restore.exitCode) << Narrow(restore.err);
+        // The dry run's steps follow its first line; the restore's stand alone; both end in a summary.
+        auto steps = [](const std::wstring& out, size_t from) { return out.substr(from, out.rfind(L'\n', out.size() - 3) - from); };
+        EXPECT_EQ(steps(dryRun.out, dryRun.out.find(L'\n') + 1), steps(restore.out, 0)) << "the restore did what the dry run said";
         const std::vector<std::string> restored = Read(places);
+        EXPECT_EQ(0u, Count(RunProgram(folder, L"restore " + file + L" --dry-run").out, L"寫入 "));
 
         ArrangePlaces(places, 1);
         const std::wstring reg = folder.File(L"page.reg");
-        const ConsoleRun exported = RunProgram(folder, L"export-reg \"" + file + L"\" \"" + reg + L"\"");
+        const ConsoleRun exported = RunProgram(folder, L"export-reg " + file + L" \"" + reg + L"\"");
         ASSERT_EQ(0u, exported.exitCode) << Narrow(exported.err);
         ASSERT_EQ(0u, ImportWithRegedit(folder, reg));
         const std::vector<std::string> viaRegedit = Read(places);
-
         for (size_t i = 0; i < saved.size(); ++i) {
             const BackupItem& place = places.Items()[i];
-            SCOPED_TRACE(Narrow(place.keyPath) + " " + Narrow(place.valueName ? place.valueName : L"(key)"));
-            EXPECT_EQ(saved[i], restored[i]) << "restore";
-            EXPECT_EQ(saved[i], viaRegedit[i]) << "regedit";
+            EXPECT_TRUE(saved[i] == restored[i] && saved[i] == viaRegedit[i])
+                << Narrow(place.keyPath) << " " << Narrow(place.valueName ? place.valueName : L"(key)") << ": " << saved[i]
+                << " saved, " << restored[i] << " restored, " << viaRegedit[i] << " through regedit";
         }
     }
 }
@@ -182,47 +120,20 @@ TEST(BackupProgram, RegeditImportsWhatARestoreWrites)
 // The backup files of `page` in `folder`, as the running system files them.
 std::vector<std::wstring> PageBackups(const ScratchFolder& folder, int page)
 {
-    const std::wstring pattern = folder.Path() + L"\\QM_Backup\\" + BackupSystemFolder(RunningSystemFacts().osCode) +
-                                 L"\\" + std::to_wstring(page) + L"\\*.qmb";
+    std::error_code none;  // no folder yet: no backups
     std::vector<std::wstring> files;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found))
-        files.push_back(pattern.substr(0, pattern.size() - 5) + found.cFileName);
-    if (search != INVALID_HANDLE_VALUE)
-        FindClose(search);
+    for (const auto& file : std::filesystem::directory_iterator(folder.File(L"QM_Backup\\" + std::wstring(BackupSystemFolder(RunningSystemFacts().osCode)) +
+                                                                            L"\\" + std::to_wstring(page)), none))
+        files.push_back(file.path().wstring());
     return files;
 }
 
 // Every check of the hardware page's two lists the other way round.
 void FlipEveryRow(AppDriver& app)
 {
-    for (int list : {kIdListMain, kIdListRight}) {
-        for (int row = 0; row < app.ItemCount(list); ++row) {
+    for (int list : {kIdListMain, kIdListRight})
+        for (int row = 0; row < app.ItemCount(list); ++row)
             ASSERT_TRUE(app.SetItemCheck(list, row, app.ItemCheck(list, row) != 1));
-        }
-    }
-}
-
-// Clicks the apply button, answers the confirmation with `answer` and, for OK, waits for the
-// read that follows the writes.
-void Apply(AppDriver& app, int answer)
-{
-    MessageBoxAnswerer confirmation({answer}, app.ProcessId());
-    app.Click(kIdApplyButton);
-    ASSERT_TRUE(confirmation.WaitForAnswers(1, 15000)) << "no confirmation";
-    if (answer == IDOK) {
-        ASSERT_TRUE(AppDriver::WaitUntil([&] { return app.IsOnScreen(kIdDoneMark); })) << "no done mark";
-    }
-    ASSERT_TRUE(app.WaitUntilEnabled(kIdPageList));
-}
-
-void CloseDecliningRestart(AppDriver& app)
-{
-    MessageBoxAnswerer restart({IDNO}, app.ProcessId());
-    app.Close();
-    EXPECT_TRUE(restart.WaitForAnswers(1, 15000)) << "no restart question";
-    EXPECT_TRUE(app.WaitForExit(15000, nullptr));
 }
 
 // Zentrak.exe saves a page before an apply writes it (nothing for an apply cancelled), and
@@ -236,7 +147,6 @@ TEST(BackupProgram, AnApplyIsSavedFirstAndUndoTakesItBack)
     facts.SetFacts(RunningSystemFacts());
     BackupList places;
     ASSERT_TRUE(BackupItemsOf(facts, kPageHardware, places));
-    PlacesKept kept(places);
     ArrangePlaces(places, 0);
     const std::vector<std::string> before = Read(places);
     ASSERT_NE(before.end(), std::find(before.begin(), before.end(), "absent")) << "some values should be missing";
@@ -272,7 +182,7 @@ TEST(BackupProgram, AnApplyIsSavedFirstAndUndoTakesItBack)
 
     // A current folder where no backup folder can be made: the apply writes all the same.
     ScratchFolder blocked;
-    WriteBytes(blocked.File(L"QM_Backup"), "not a folder");
+    WriteFileBytes(blocked.File(L"QM_Backup"), "not a folder");
     AppDriver app;
     ASSERT_TRUE(app.Start(ZentrakProgram(), blocked.Path()));
     ASSERT_NE(nullptr, app.WaitForMainWindow());

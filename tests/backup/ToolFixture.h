@@ -6,13 +6,13 @@
 
 #include "backup/Backup.h"
 #include "backup/BackupTool.h"
-#include "platform/QmFile.h"
 #include "tests/support/RegistryFacts.h"
 #include "tests/support/RegistrySandbox.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -29,10 +29,8 @@ inline std::string Utf16Bytes(const std::wstring& text)
     return std::string("\xFF\xFE", 2) + std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
 }
 
-inline void WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    QmFile().WriteTextFile(path.c_str(), QmFile::kNoMark, bytes.data(), static_cast<DWORD>(bytes.size()), nullptr);
-}
+// The files and folders in `folder`.
+inline size_t FilesIn(const std::wstring& folder) { return std::distance(std::filesystem::directory_iterator(folder), {}); }
 
 // A text a guarded place takes back: the record's command moved to another drive, as the
 // program writes it on a system whose Windows folder is there.
@@ -86,25 +84,13 @@ inline void ArrangePlaces(const BackupList& places, int state)
 struct CollectedOutput : ToolOutput {
     void Line(const std::wstring& text) override { out += text + L"\n"; }
     void ErrorLine(const std::wstring& text) override { err += text + L"\n"; }
-    std::wstring out;
-    std::wstring err;
+    std::wstring out, err;
 };
 
-// Windows version, Internet Explorer version and service pack: each combination under which
-// a page's item list differs.
-struct Version {
-    int osCode;
-    int ie;
-    int servicePack;
-};
-const Version kVersions[] = {{108, 6, 1}, {108, 6, 2}, {108, 7, 3}, {108, 8, 3},
-                             {113, 7, 2}, {113, 8, 2}, {116, 8, 1}, {116, 9, 1}};
-
-inline std::string Describe(const Version& version, int page)
-{
-    return "os " + std::to_string(version.osCode) + " ie " + std::to_string(version.ie) + " sp " +
-           std::to_string(version.servicePack) + " page " + std::to_string(page);
-}
+// Windows version, Internet Explorer version and service pack.
+struct Version { int osCode, ie, servicePack; };
+const Version kXpSp2 = {108, 6, 2};
+const Version kSeven = {116, 8, 1};
 
 class ToolTest : public RegistryTest {
 protected:
@@ -113,21 +99,14 @@ protected:
         RegistryTest::SetUp();
         GetCurrentDirectoryW(MAX_PATH, saved_);
         ASSERT_TRUE(SetCurrentDirectoryW(folder_.Path().c_str()));
-        Use(kVersions[1]);
+        Use(kXpSp2);
     }
-    void TearDown() override
-    {
-        SetCurrentDirectoryW(saved_);
-        RegistryTest::TearDown();
-    }
+    void TearDown() override { SetCurrentDirectoryW(saved_), RegistryTest::TearDown(); }
 
     void Use(const Version& version, int language = 950)
     {
         facts_ = SystemFacts();
-        facts_.osCode = version.osCode;
-        facts_.ieMajorVersion = version.ie;
-        facts_.servicePack = version.servicePack;
-        facts_.language = language;
+        facts_.osCode = version.osCode, facts_.ieMajorVersion = version.ie, facts_.servicePack = version.servicePack, facts_.language = language;
         app_.SetFacts(facts_);
     }
 

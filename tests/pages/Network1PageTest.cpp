@@ -2,11 +2,8 @@
 
 namespace {
 
-const wchar_t kTcpip[] = L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
 const wchar_t kTelnet[] = L"SOFTWARE\\Microsoft\\TelnetServer\\1.0";
 const wchar_t kDnsCache[] = L"SYSTEM\\CurrentControlSet\\Services\\Dnscache\\Parameters";
-const HKEY kMachine = HKEY_LOCAL_MACHINE;
-const int M = kIdListMain;
 
 // A value checked at `on` and deleted when its row is cleared.
 RowValue Switch(int row, const wchar_t* key, const wchar_t* name, DWORD on, const Data& readsCleared)
@@ -38,21 +35,6 @@ std::vector<RowValue> Rows(int os)
     };
 }
 
-class Network1Page : public PageTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(Network1Page, EveryRowReadsAndWritesBothWays)
-{
-    Start(kPageNetwork1, GetParam());
-    ExpectRowsBothWays(Rows(GetParam()));
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, Network1Page, ::testing::Values(kXp, kVista, kWin7), VersionName);
-
-TEST_F(Network1Page, RowTextsFollowTheLanguageVariant)
-{
-    Start(kPageNetwork1, kWin7, 8, 3, 936);
-    EXPECT_STREQ(L"启用半开放的 TCP 连线限制", ItemText(M, 14).CStr());
-    EXPECT_STREQ(L"网路 1", App().Button(kIdGroupMain)->GetText().CStr());
-}
+PAGE_ROWS_BY_VERSION(Network1);
 
 }  // namespace

@@ -2,20 +2,12 @@
 
 namespace {
 
-const wchar_t kPolicies[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 const wchar_t kUpdate[] = L"SYSTEM\\CurrentControlSet\\Control\\Update";
-const wchar_t kDesktop[] = L"Control Panel\\Desktop";
 const wchar_t kDefaultDesktop[] = L".DEFAULT\\Control Panel\\Desktop";
 const wchar_t kMemory[] = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
 const wchar_t kPrefetch[] = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management\\PrefetchParameters";
 const wchar_t kControl[] = L"System\\CurrentControlSet\\Control";
 const wchar_t kFileSystem[] = L"System\\CurrentControlSet\\Control\\FileSystem";
-const wchar_t kExplorer[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
-const HKEY kUser = HKEY_CURRENT_USER;
-const HKEY kMachine = HKEY_LOCAL_MACHINE;
-const HKEY kUsers = HKEY_USERS;
-const int M = kIdListMain;
-const int R = kIdListRight;
 
 // Values kept in two places read checked only when both agree.
 std::vector<RowValue> Rows(int os)
@@ -34,66 +26,53 @@ std::vector<RowValue> Rows(int os)
         {M, 5, kMachine, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\AlwaysUnloadDLL", L"", Sz(L"1"), Sz(L"0"), Sz(L"1"), Sz(L"")},
         {R, 0, kUser, kDesktop, L"FontSmoothing", Sz(L"2"), Sz(L"1"), Sz(L"2"), Sz(L"0")},
         {R, 1, kUser, L"Control Panel\\Desktop\\WindowMetrics", L"MinAnimate", Sz(L"1"), Sz(L"0"), Sz(L"1"), Sz(L"0")},
-        {R, os == kXp ? 2 : kNotShown, kUser, kExplorer + std::wstring(L"\\Advanced"), L"WebView", Dw(1), Dw(0), Dw(1), Dw(0)},
+        {R, os == kXp ? 2 : kNotShown, kUser, kAdvanced, L"WebView", Dw(1), Dw(0), Dw(1), Dw(0)},
     };
 }
 
-class SystemPage : public PageTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(SystemPage, EveryRowReadsAndWritesBothWays)
-{
-    Start(kPageSystem, GetParam());
-    ExpectRowsBothWays(Rows(GetParam()));
-}
+PAGE_ROWS_BY_VERSION(System);
 
 // A choice shows only when every place agrees (Vista and 7 read the hang timeout as the user's),
 // and data outside the list shows cleared. A cleared box leaves its places, but the allocation
-// size's; a choice goes to every place.
+// size's; a choice goes to every place, a REG_SZ place as decimal text.
 TEST_P(SystemPage, ChoicesReadFromEveryPlaceAndWriteToEveryPlace)
 {
     const bool xp = GetParam() == kXp;
-    Put(kMachine, kPrefetch, L"EnablePrefetcher", Dw(9));
-    Put(kUser, kDesktop, L"HungAppTimeout", Sz(L"1000"));
-    Put(kMachine, kControl, L"WaitToKillServiceTimeout", Sz(L"20000"));
-    Put(kUsers, kDefaultDesktop, L"WaitToKillServiceTimeout", Sz(L"20000"));
-    Put(kUser, kDesktop, L"WaitToKillAppTimeout", Sz(L"1000"));
-    Put(kUsers, kDefaultDesktop, L"WaitToKillAppTimeout", Sz(L"2000"));
-    Put(kMachine, kFileSystem, L"ContigFileAllocSize", Dw(768));
-    Put(kMachine, kMemory, L"LargeSystemCache", Dw(1));
-    Start(kPageSystem, GetParam());
-    const int boxes[] = {2042, 2043, 2044, 2045, 2046, 2047};
-    const int combos[] = {2009, 2200, 2014, 2015, 2016, 2017};
+    // The places of the second to the seventh pair: root  key  value  stored  after an apply as read  after the choices below
+    const struct { HKEY root; const wchar_t* key; const wchar_t* name; Data stored, asRead, chosen; } places[] = {
+        {kMachine, kPrefetch, L"EnablePrefetcher", Dw(9), Dw(9), Dw(5)},
+        {kUser, kDesktop, L"HungAppTimeout", Sz(L"1000"), Sz(L"1000"), Sz(L"200")},
+        {kMachine, kControl, L"HungAppTimeout", kAbsent, xp ? kAbsent : Sz(L"1000"), Sz(L"200")},
+        {kUsers, kDefaultDesktop, L"HungAppTimeout", kAbsent, xp ? kAbsent : Sz(L"1000"), Sz(L"200")},
+        {kMachine, kControl, L"WaitToKillServiceTimeout", Sz(L"20000"), Sz(L"20000"), Sz(L"2000")},
+        {kUsers, kDefaultDesktop, L"WaitToKillServiceTimeout", Sz(L"20000"), Sz(L"20000"), Sz(L"2000")},
+        {kUser, kDesktop, L"WaitToKillAppTimeout", Sz(L"1000"), Sz(L"1000"), Sz(L"15000")},
+        {kUsers, kDefaultDesktop, L"WaitToKillAppTimeout", Sz(L"2000"), Sz(L"2000"), Sz(L"15000")},
+        {kMachine, kFileSystem, L"ContigFileAllocSize", Dw(768), kAbsent, Dw(10240)},
+        {kMachine, kMemory, L"LargeSystemCache", Dw(1), Dw(1), Dw(0)},
+    };
     const int read[] = {-1, xp ? -1 : 3, 0, -1, -1, 1};  // -1: cleared
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(read[i] >= 0, BoxChecked(boxes[i])) << boxes[i];
-        EXPECT_EQ(read[i], Selection(combos[i])) << boxes[i];
-    }
-    ASSERT_EQ(0, Apply());
-    EXPECT_TRUE(Holds(kMachine, kPrefetch, L"EnablePrefetcher", Dw(9)));
-    EXPECT_TRUE(Holds(kMachine, kControl, L"HungAppTimeout", xp ? kAbsent : Sz(L"1000")));
-    EXPECT_TRUE(Holds(kUsers, kDefaultDesktop, L"WaitToKillAppTimeout", Sz(L"2000")));
-    EXPECT_TRUE(Holds(kMachine, kFileSystem, L"ContigFileAllocSize", kAbsent));
-
     const int chosen[] = {4, 7, 6, 1, 20, 0};
+    for (const auto& p : places)
+        Put(p.root, p.key, p.name, p.stored);
+    Start(kPageSystem, GetParam());
+    const int* boxes = kBoxes + 1;
+    const int* combos = kCombos + 1;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(BoxChecked(boxes[i]) == (read[i] >= 0) && Selection(combos[i]) == read[i]) << boxes[i];
+    ASSERT_EQ(0, Apply());
+    for (const auto& p : places)
+        EXPECT_TRUE(Holds(p.root, p.key, p.name, p.asRead)) << "applied as read";
     for (int i = 0; i < 6; ++i) {
         SetBox(boxes[i], true);
         Select(combos[i], chosen[i]);
     }
     ASSERT_EQ(0, Apply());
-    EXPECT_TRUE(Holds(kMachine, kPrefetch, L"EnablePrefetcher", Dw(5)));
-    for (auto [root, key] : {std::pair{kUser, kDesktop}, {kMachine, kControl}, {kUsers, kDefaultDesktop}})
-        EXPECT_TRUE(Holds(root, key, L"HungAppTimeout", Sz(L"200")));
-    EXPECT_TRUE(Holds(kMachine, kControl, L"WaitToKillServiceTimeout", Sz(L"2000")));
-    EXPECT_TRUE(Holds(kUsers, kDefaultDesktop, L"WaitToKillServiceTimeout", Sz(L"2000")));
-    EXPECT_TRUE(Holds(kUser, kDesktop, L"WaitToKillAppTimeout", Sz(L"15000")));
-    EXPECT_TRUE(Holds(kUsers, kDefaultDesktop, L"WaitToKillAppTimeout", Sz(L"15000")));
-    EXPECT_TRUE(Holds(kMachine, kFileSystem, L"ContigFileAllocSize", Dw(10240)));
-    EXPECT_TRUE(Holds(kMachine, kMemory, L"LargeSystemCache", Dw(0)));
+    for (const auto& p : places)
+        EXPECT_TRUE(Holds(p.root, p.key, p.name, p.chosen)) << "chosen";
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(BoxChecked(boxes[i]) && Selection(combos[i]) == chosen[i]) << boxes[i] << " read back";
 }
-
-INSTANTIATE_TEST_SUITE_P(Versions, SystemPage, ::testing::Values(kXp, kVista, kWin7), VersionName);
 
 TEST_F(SystemPage, TheThumbnailSizeIsWindowsXpsOnly)
 {
@@ -101,8 +80,7 @@ TEST_F(SystemPage, TheThumbnailSizeIsWindowsXpsOnly)
     Start(kPageSystem, kXp);
     QmTrackbar* trackbar = App().Trackbar(kIdThumbnailTrackbar);
     QmStatic* sizeText = App().Static(kIdStaticThumbnailSize);
-    EXPECT_TRUE(BoxChecked(2041));
-    EXPECT_EQ(96, trackbar->GetPos());
+    EXPECT_TRUE(BoxChecked(2041) && trackbar->GetPos() == 96);
     EXPECT_STREQ(L"96", sizeText->GetText().CStr());
     trackbar->SetPos(200);
     SendMessageW(Window(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 200), reinterpret_cast<LPARAM>(trackbar->Handle()));
@@ -112,14 +90,12 @@ TEST_F(SystemPage, TheThumbnailSizeIsWindowsXpsOnly)
     // Outside 32 to 256: cleared, and applying that deletes the value.
     Put(kUser, kExplorer, L"ThumbnailSize", Dw(300));
     Reread();
-    EXPECT_FALSE(BoxChecked(2041));
-    EXPECT_EQ(32, trackbar->GetPos());
+    EXPECT_TRUE(!BoxChecked(2041) && trackbar->GetPos() == 32);
     EXPECT_STREQ(L"", sizeText->GetText().CStr());
     ASSERT_EQ(0, Apply());
     EXPECT_TRUE(Holds(kUser, kExplorer, L"ThumbnailSize", kAbsent));
 
-    TearDown();
-    SetUp();
+    Restart();
     Put(kUser, kExplorer, L"ThumbnailSize", Dw(96));
     Start(kPageSystem, kWin7);
     ASSERT_EQ(0, Apply());

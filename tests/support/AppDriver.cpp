@@ -1,45 +1,13 @@
 #include "tests/support/AppDriver.h"
 
-#include "tests/support/MessageBoxAnswerer.h"
 #include "tests/support/RegistryFacts.h"
+#include "tests/support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
-namespace {
-
 const wchar_t kMainWindowClass[] = L"Zentrak1320";
-
-// Memory in the other process, for the list-view messages the system does not marshal.
-class RemoteBuffer {
-public:
-    RemoteBuffer(HANDLE process, size_t bytes)
-        : process_(process), address_(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE)) {}
-    ~RemoteBuffer()
-    {
-        if (address_)
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-
-    void* Address() const { return address_; }
-    bool Write(const void* data, size_t bytes, size_t offset = 0) const
-    {
-        SIZE_T written = 0;
-        return address_ && WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, bytes, &written);
-    }
-    bool Read(void* data, size_t bytes, size_t offset = 0) const
-    {
-        SIZE_T read = 0;
-        return address_ && ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, bytes, &read);
-    }
-
-private:
-    HANDLE process_;
-    void* address_;
-};
-
-}  // namespace
 
 AppDriver::~AppDriver()
 {
@@ -62,35 +30,27 @@ bool AppDriver::Start(const std::wstring& program, const std::wstring& folder, c
         versionKey_ = L"Software\\Wine\\AppDefaults\\" + name;
         testreg::SetString(HKEY_CURRENT_USER, versionKey_, L"Version", windowsVersion);
     }
-    std::vector<wchar_t> commandLine(program.begin(), program.end());
-    commandLine.insert(commandLine.begin(), L'"');
-    commandLine.push_back(L'"');
-    commandLine.push_back(0);
+    std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &info))
+    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info))
         return false;
     CloseHandle(info.hThread);
-    process_ = info.hProcess;
-    processId_ = info.dwProcessId;
+    process_ = info.hProcess, processId_ = info.dwProcessId;
     return true;
 }
 
-HWND AppDriver::WaitForMainWindow(DWORD milliseconds)
+HWND AppDriver::WaitForMainWindow()
 {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        if (HWND found = FindProcessWindow(processId_, kMainWindowClass)) {
-            main_ = found;
-            WaitUntilEnabled(kPageListId, milliseconds);
-            return main_;
-        }
-        if (WaitForSingleObject(process_, 20) == WAIT_OBJECT_0)
-            return nullptr;
-    }
-    return nullptr;
+    // A Wine process takes a few seconds to start on a loaded machine.
+    const bool shown = WaitFor("the main window", [this] {
+        main_ = FindProcessWindow(processId_, kMainWindowClass);
+        return main_ || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
+    }, 4 * kStateWait);
+    if (shown && !main_)
+        ADD_FAILURE() << "the program ended without a main window";
+    return main_ && WaitUntilRead() ? main_ : nullptr;
 }
 
 bool AppDriver::WaitForExit(DWORD milliseconds, DWORD* exitCode)
@@ -102,10 +62,10 @@ bool AppDriver::WaitForExit(DWORD milliseconds, DWORD* exitCode)
     return true;
 }
 
-bool AppDriver::WaitUntilEnabled(int id, DWORD milliseconds) const
+bool AppDriver::WaitUntilRead() const
 {
-    HWND control = Control(id);
-    return WaitUntil([control] { return IsWindowEnabled(control) != FALSE; }, milliseconds);
+    HWND list = Control(kPageListId);
+    return WaitFor("the page list enabled again after a read", [list] { return IsWindowEnabled(list) != FALSE; });
 }
 
 bool AppDriver::SelectPage(int page)
@@ -115,52 +75,22 @@ bool AppDriver::SelectPage(int page)
     SendMessageW(main_, WM_COMMAND, MAKEWPARAM(kPageListId, CBN_DROPDOWN), reinterpret_cast<LPARAM>(list));
     SendMessageW(list, CB_SETCURSEL, page, 0);
     SendMessageW(main_, WM_COMMAND, MAKEWPARAM(kPageListId, CBN_SELENDOK), reinterpret_cast<LPARAM>(list));
-    return WaitUntilEnabled(kPageListId) && CurrentPage() == page;
+    return WaitUntilRead() && CurrentPage() == page;
 }
 
 bool AppDriver::SetItemCheck(int listId, int item, bool checked)
 {
+    // The system does not carry this structure across processes: it goes into the program's memory.
     LVITEMW lvItem = {};
     lvItem.stateMask = LVIS_STATEIMAGEMASK;
     lvItem.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-    RemoteBuffer remote(process_, sizeof(lvItem));
-    if (!remote.Write(&lvItem, sizeof(lvItem)))
-        return false;
-    SendMessageW(Control(listId), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(remote.Address()));
+    void* remote = VirtualAllocEx(process_, nullptr, sizeof(lvItem), MEM_COMMIT, PAGE_READWRITE);
+    SIZE_T written = 0;
+    if (remote && WriteProcessMemory(process_, remote, &lvItem, sizeof(lvItem), &written))
+        SendMessageW(Control(listId), LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(remote));
+    if (remote)
+        VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
     return ItemCheck(listId, item) == (checked ? 1 : 0);
-}
-
-std::wstring AppDriver::ItemText(int listId, int item) const
-{
-    const int units = 260;
-    RemoteBuffer remote(process_, sizeof(LVITEMW) + units * sizeof(wchar_t));
-    LVITEMW lvItem = {};
-    lvItem.iSubItem = 0;
-    lvItem.cchTextMax = units;
-    lvItem.pszText = reinterpret_cast<LPWSTR>(static_cast<char*>(remote.Address()) + sizeof(LVITEMW));
-    if (!remote.Write(&lvItem, sizeof(lvItem)))
-        return std::wstring();
-    SendMessageW(Control(listId), LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(remote.Address()));
-    std::vector<wchar_t> text(units + 1, 0);
-    remote.Read(text.data(), units * sizeof(wchar_t), sizeof(LVITEMW));
-    return text.data();
-}
-
-std::wstring AppDriver::ComboText(int id, int index) const
-{
-    const LRESULT length = SendMessageW(Control(id), CB_GETLBTEXTLEN, index, 0);
-    if (length < 0)
-        return std::wstring();
-    std::vector<wchar_t> text(length + 1, 0);
-    SendMessageW(Control(id), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
-}
-
-std::wstring AppDriver::TextOf(HWND window)
-{
-    wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
-    return text;
 }
 
 bool AppDriver::IsOnScreen(int id) const
@@ -179,23 +109,6 @@ void AppDriver::PressKey(UINT virtualKey) const
     PostMessageW(main_, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
-void AppDriver::SendKey(UINT virtualKey) const
-{
-    SendMessageW(main_, WM_KEYDOWN, virtualKey, 1);
-    SendMessageW(main_, WM_KEYUP, virtualKey, 0xC0000001);
-}
-
-bool AppDriver::WaitUntil(const std::function<bool()>& done, DWORD milliseconds)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
-
 bool AppDriver::SaveScreenshot(const std::wstring& path) const
 {
     RECT rect = {};
@@ -207,8 +120,7 @@ bool AppDriver::SaveScreenshot(const std::wstring& path) const
     // screen shows this one only while it is above them all and has painted itself there.
     SetWindowPos(main_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
+    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
@@ -217,31 +129,16 @@ bool AppDriver::SaveScreenshot(const std::wstring& path) const
     SelectObject(memory, old);
     SetWindowPos(main_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    const DWORD stride = (width * 3 + 3) & ~3u;
-    std::vector<BYTE> pixels(stride * height);
+    BITMAPINFOHEADER info = {sizeof(info), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<BYTE> pixels(((width * 3 + 3) & ~3u) * height);
     GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-
-    BITMAPFILEHEADER header = {};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof(header) + sizeof(info);
-    header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, &header, sizeof(header), &written, nullptr) &&
-              WriteFile(file, &info, sizeof(info), &written, nullptr) &&
-              WriteFile(file, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok;
+    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof(info);
+    const BITMAPFILEHEADER header = {0x4D42, offset + static_cast<DWORD>(pixels.size()), 0, 0, offset};
+    std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof(info));
+    bytes.append(pixels.begin(), pixels.end());
+    return WriteFileBytes(path, bytes);
 }

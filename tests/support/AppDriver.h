@@ -3,6 +3,8 @@
 // toggles check items, clicks buttons, presses keys, reads control states, and closes it.
 #pragma once
 
+#include "tests/support/MessageBoxAnswerer.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -22,15 +24,15 @@ public:
     DWORD ProcessId() const { return processId_; }
     HANDLE Process() const { return process_; }
 
-    // The main window, once it exists and has finished reading its first page.
-    HWND WaitForMainWindow(DWORD milliseconds = 20000);
+    // The main window once it has finished reading its first page; null, and the test
+    // failed, when it does not come or the page list is never enabled.
+    HWND WaitForMainWindow();
     HWND MainWindow() const { return main_; }
     bool WaitForExit(DWORD milliseconds, DWORD* exitCode);
 
     HWND Control(int id) const { return GetDlgItem(main_, id); }
-    // Waits until the control is enabled (the page list is disabled while a page is read).
-    bool WaitUntilEnabled(int id, DWORD milliseconds = 10000) const;
-
+    // Waits until the page list is enabled again, as it is when a read has reached the window.
+    bool WaitUntilRead() const;
     // Selects a page with the page list as the user does (selection, then CBN_SELENDOK) and
     // waits until its read has finished.
     bool SelectPage(int page);
@@ -43,16 +45,9 @@ public:
         return ((Send(listId, LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK) >> 12) - 1;
     }
     bool SetItemCheck(int listId, int item, bool checked);
-    std::wstring ItemText(int listId, int item) const;
-
-    int ComboSelection(int id) const { return Send(id, CB_GETCURSEL); }
-    void SelectCombo(int id, int index) const { Send(id, CB_SETCURSEL, index); }  // no notification
     int ComboCount(int id) const { return Send(id, CB_GETCOUNT); }
-    std::wstring ComboText(int id, int index) const;
-    int ButtonCheck(int id) const { return Send(id, BM_GETCHECK); }
-    void SetButtonCheck(int id, bool checked) const { Send(id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
-    std::wstring Text(int id) const { return TextOf(Control(id)); }
-    std::wstring Title() const { return TextOf(main_); }
+    std::wstring Text(int id) const { return WindowText(Control(id)); }
+    std::wstring Title() const { return WindowText(main_); }
     bool IsOnScreen(int id) const;  // placed inside the client area, not parked
 
     // Posted: for what opens a modal box (the caller then waits for the box or the effect).
@@ -61,9 +56,6 @@ public:
     void Close() const { PostMessageW(main_, WM_CLOSE, 0, 0); }
     // Sent: returns when the program has handled it.
     void ClickAndWait(int id) const { Send(id, BM_CLICK); }
-    void SendKey(UINT virtualKey) const;
-    // Polls `done` until it holds or `milliseconds` pass.
-    static bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds = 10000);
 
     // Saves the main window as it is on screen, as a 24-bit BMP.
     bool SaveScreenshot(const std::wstring& path) const;
@@ -74,7 +66,6 @@ private:
     {
         return static_cast<int>(SendMessageW(Control(id), message, wParam, lParam));
     }
-    static std::wstring TextOf(HWND window);
 
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

@@ -10,12 +10,7 @@ void AppTest::StartApp(int osCode, int ieMajorVersion, int servicePack, int lang
     app_ = std::make_unique<TestApp>();
     SetApplication(app_.get());
     app_->SetPages(pages ? pages : kTweakPages, ApplyLogonNumLock);
-    SystemFacts facts;
-    facts.language = language;
-    facts.osCode = osCode;
-    facts.ieMajorVersion = ieMajorVersion;
-    facts.servicePack = servicePack;
-    app_->SetFacts(facts);
+    app_->SetFacts(SystemFacts{language, osCode, ieMajorVersion, servicePack});
     ASSERT_TRUE(app_->Init(GetModuleHandleW(nullptr)));
     app_->SetStyle(WS_OVERLAPPEDWINDOW);
     app_->RegisterWindowClass();  // already there from an earlier test: that is fine
@@ -28,16 +23,12 @@ void AppTest::TearDown()
     if (app_) {
         app_->DestroyControls();
         app_->Destroy();
-        Pump();
+        Pump();  // also takes away the WM_QUIT that would end the next test's pumping
         SetApplication(nullptr);
         app_.reset();
     }
-    // Leave no WM_QUIT behind for the next test's message pumping.
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
     if (strayBoxes_) {
-        for (const MessageBoxAnswerer::Box& box : strayBoxes_->Closed())
+        for (const MessageBoxAnswerer::Box& box : strayBoxes_->Seen())
             ADD_FAILURE() << "a message box nobody answered: " << testreg::Narrow(box.caption) << " / "
                           << testreg::Narrow(box.text);
         strayBoxes_.reset();
@@ -79,20 +70,6 @@ int AppTest::Apply()
     return result;
 }
 
-void AppTest::WaitForReads()
-{
-    const DWORD start = GetTickCount();
-    while (app_->ReadsPending()) {
-        if (GetTickCount() - start > 10000) {
-            ADD_FAILURE() << "a page read never reached the window";
-            return;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        Pump();
-    }
-    Pump();
-}
-
 std::map<std::string, int> AppTest::ShownStates()
 {
     std::map<std::string, int> states;
@@ -107,13 +84,4 @@ std::map<std::string, int> AppTest::ShownStates()
             states[name] = button->GetCheck();
     }
     return states;
-}
-
-void AppTest::SetCheck(int listId, int item, bool checked)
-{
-    QmListview* list = app_->ListView(listId);
-    if (checked)
-        list->CheckItem(item);
-    else
-        list->UncheckItem(item);
 }

@@ -20,13 +20,12 @@ const int kVista = 113;
 const int kWin7 = 116;
 
 // The application object with the system calls a test must not make (web pages, programs,
-// restart) recorded instead.
+// restart) recorded instead, and the system it finds at start-up given by the test.
 class TestApp : public QmThisApp {
 public:
-    int urlsOpened = 0;
-    std::vector<std::wstring> filesRun;    // every launch attempt, in order
-    std::vector<std::string> commandsRun;
-    int launchesThatFail = 0;              // the first this many file launches fail
+    std::string urlsOpened;  // each page opened, as its Url number (2: the news page)
+    std::vector<std::wstring> launched;  // files and command lines run, in order
+    size_t launchesThatFail = 0;  // the first this many launches fail
     int restartsRequested = 0;
     int restartAnswer = 0;  // what the restart request reports
     // What start-up finds, when a test decides it.
@@ -35,30 +34,15 @@ public:
     bool windowsFolderMissing = false;
 
 protected:
-    void OpenUrl(Url) override { ++urlsOpened; }
-    BOOL RunFile(const wchar_t* path, int) override
-    {
-        filesRun.push_back(path);
-        return static_cast<int>(filesRun.size()) > launchesThatFail;
-    }
-    UINT RunCommandLine(const char* commandLine, int) override
-    {
-        commandsRun.push_back(commandLine);
-        return 33;  // WinExec's success
-    }
-    int RequestRestart(const wchar_t*) override { ++restartsRequested; return restartAnswer; }
+    void OpenUrl(Url url) override { urlsOpened += static_cast<char>('0' + url); }
+    BOOL RunFile(const wchar_t* path, int) override { return Launched(path); }
+    // Above 31: WinExec's success.
+    UINT RunCommandLine(const char* line, int) override { return Launched(std::wstring(line, line + lstrlenA(line))) ? 33 : 0; }
+    int RequestRestart(const wchar_t*) override { return ++restartsRequested, restartAnswer; }
     CodePages QueryCodePages() override { return codePages ? *codePages : QmThisApp::QueryCodePages(); }
-    void QuerySystem(SystemFacts& facts) override
-    {
-        if (system)
-            facts = *system;
-        else
-            QmThisApp::QuerySystem(facts);
-    }
-    QmOwnedWide QueryWindowsFolder() override
-    {
-        return windowsFolderMissing ? QmOwnedWide() : QmThisApp::QueryWindowsFolder();
-    }
+    void QuerySystem(SystemFacts& facts) override { system ? void(facts = *system) : QmThisApp::QuerySystem(facts); }
+    QmOwnedWide QueryWindowsFolder() override { return windowsFolderMissing ? QmOwnedWide() : QmThisApp::QueryWindowsFolder(); }
+    bool Launched(const std::wstring& what) { return launched.push_back(what), launched.size() > launchesThatFail; }
 };
 
 class AppTest : public RegistryTest {
@@ -82,10 +66,13 @@ protected:
     void Pump();
     // Handles messages until every read started has reached the window; fails the test when
     // one has not after a few seconds.
-    void WaitForReads();
+    void WaitForReads() { WaitFor("a page read to reach the window", [this] { return Pump(), !app_->ReadsPending(); }); }
 
     int Check(int listId, int item) { return app_->ListView(listId)->GetItemCheck(item); }
-    void SetCheck(int listId, int item, bool checked);
+    void SetCheck(int listId, int item, bool checked)
+    {
+        checked ? app_->ListView(listId)->CheckItem(item) : app_->ListView(listId)->UncheckItem(item);
+    }
     int ItemCount(int listId) { return app_->ListView(listId)->GetItemCount(); }
     QmWString ItemText(int listId, int item) { return app_->ListView(listId)->GetItemText(item); }
     // Every check row, check box, radio button and combo box selection, by "id" or "id:row".

@@ -1,43 +1,51 @@
 #include "tests/support/E2E.h"
 
-std::wstring ZentrakProgram()
-{
-    return EnvironmentPath(L"ZENTRAK_EXE");
-}
+#include "app/ControlIds.h"
 
 void SaveScreenshot(const AppDriver& driver, const std::wstring& name)
 {
     const std::wstring folder = EnvironmentPath(L"ZENTRAK_SHOTS");
-    if (folder.empty())
-        return;
     CreateDirectoryW(folder.c_str(), nullptr);
-    EXPECT_TRUE(driver.SaveScreenshot(folder + L"\\" + name + L".bmp"));
+    EXPECT_TRUE(folder.empty() || driver.SaveScreenshot(folder + L"\\" + name + L".bmp"));
 }
 
 void EndToEndTest::Launch(const std::wstring& windowsVersion)
 {
     ASSERT_TRUE(app_.Start(ZentrakProgram(), folder_.Path(), windowsVersion)) << "cannot start Zentrak.exe";
-    ASSERT_NE(nullptr, app_.WaitForMainWindow()) << "no main window";
+    ASSERT_NE(nullptr, app_.WaitForMainWindow());
 }
 
-std::wstring EndToEndTest::LogText() const
+void Apply(AppDriver& app, int answer)
 {
-    const std::string bytes = ReadFileBytes(folder_.File(L"Qm.log"));
-    return std::wstring(bytes.begin(), bytes.end());  // the log is ASCII
+    MessageBoxAnswerer confirmation({answer}, app.ProcessId());
+    app.Click(kIdApplyButton);
+    ASSERT_TRUE(confirmation.WaitForAnswers(1, "the confirmation of an apply"));
+    ASSERT_TRUE(WaitFor("the confirmation to close", [&] { return !MessageBoxAnswerer::FindBox(app.ProcessId()); }));
+    // Handled once the apply button's handler has returned: whatever it writes is written.
+    SendMessageW(app.MainWindow(), WM_NULL, 0, 0);
+    if (answer == IDOK) {
+        ASSERT_TRUE(WaitFor("the done mark", [&] { return app.IsOnScreen(kIdDoneMark); }));
+    }
+    ASSERT_TRUE(app.WaitUntilRead());
 }
 
-namespace {
+std::wstring CloseDecliningRestart(AppDriver& app, bool applied)
+{
+    MessageBoxAnswerer restart({IDNO}, app.ProcessId());
+    app.Close();
+    DWORD exitCode = 1;
+    EXPECT_TRUE(WaitFor("the program to end", [&] { return app.WaitForExit(0, &exitCode); }));
+    EXPECT_EQ(applied ? 1u : 0u, restart.Seen().size()) << "a restart question after an apply, none without";
+    EXPECT_EQ(0u, exitCode);
+    return restart.Seen().empty() ? L"" : restart.Seen()[0].caption;
+}
 
-std::wstring FromAnsi(const std::string& bytes)
+static std::wstring FromAnsi(const std::string& bytes)
 {
     std::wstring text(bytes.size(), L'\0');
-    const int length = bytes.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                                                &text[0], static_cast<int>(text.size()));
-    text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    text.resize(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], static_cast<int>(text.size())));
     return text;
 }
-
-}  // namespace
 
 ConsoleRun RunConsole(const std::wstring& folder, const std::wstring& commandLine)
 {
@@ -64,7 +72,7 @@ ConsoleRun RunConsole(const std::wstring& folder, const std::wstring& commandLin
         return result;
     }
     CloseHandle(info.hThread);
-    if (WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(info.hProcess, 4 * kStateWait) != WAIT_OBJECT_0) {
         TerminateProcess(info.hProcess, 99);
         ADD_FAILURE() << testreg::Narrow(commandLine) << " did not end";
     }

@@ -1,28 +1,6 @@
 #include "tests/support/MessageBoxAnswerer.h"
 
-#include <chrono>
-
-namespace {
-
-struct WindowSearch {
-    DWORD processId;
-    const wchar_t* className;
-    HWND found;
-};
-
-BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM param)
-{
-    WindowSearch* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    if (owner == search->processId && wcscmp(className, search->className) == 0 && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
+#include <gtest/gtest.h>
 
 std::wstring WindowText(HWND window)
 {
@@ -31,23 +9,30 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
-}  // namespace
-
 HWND FindProcessWindow(DWORD processId, const wchar_t* className)
 {
-    WindowSearch search{processId, className, nullptr};
-    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
 }
 
-MessageBoxAnswerer::MessageBoxAnswerer(std::vector<int> answers, DWORD processId)
-    : answers_(std::move(answers)), processId_(processId ? processId : GetCurrentProcessId()),
-      thread_([this] { Run(); })
+bool WaitFor(const char* what, const std::function<bool()>& done, DWORD milliseconds)
 {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
+        if (GetTickCount() - start > milliseconds) {
+            ADD_FAILURE() << "gave up after " << milliseconds / 1000.0 << " s waiting for " << what;
+            return false;
+        }
+    return true;
 }
 
-MessageBoxAnswerer::MessageBoxAnswerer(Guard, DWORD patience)
-    : processId_(GetCurrentProcessId()), patience_(patience), thread_([this] { Run(); })
+MessageBoxAnswerer::MessageBoxAnswerer(std::vector<int> answers, DWORD processId, DWORD patience)
+    : answers_(std::move(answers)), processId_(processId ? processId : GetCurrentProcessId()), patience_(patience),
+      thread_([this] { Run(); })
 {
 }
 
@@ -65,10 +50,8 @@ void MessageBoxAnswerer::Run()
     while (!stop_ && (patience_ || next < answers_.size())) {
         Sleep(20);
         HWND box = FindBox(processId_);
-        if (box != showing) {
-            showing = box;
-            since = GetTickCount();
-        }
+        if (box != showing)
+            showing = box, since = GetTickCount();
         // A box is answered once it has set up its controls, or once the patience runs out.
         if (!box || box == answered || GetTickCount() - since < (patience_ ? patience_ : 50))
             continue;
@@ -76,16 +59,16 @@ void MessageBoxAnswerer::Run()
         for (int button : {IDCANCEL, IDNO})
             if (patience_ && answer == IDOK && GetDlgItem(box, button))
                 answer = button;
-        // The message text is the static control with the identifier 0xFFFF.
-        const Box seen{WindowText(box), WindowText(GetDlgItem(box, 0xFFFF)), answer};
+        // Recorded before the click, so whoever waits for the box to go finds it recorded. The
+        // message text is the static control with the identifier 0xFFFF.
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            seen_.push_back(Box{WindowText(box), WindowText(GetDlgItem(box, 0xFFFF))});
+        }
         if (HWND button = GetDlgItem(box, answer))
             PostMessageW(button, BM_CLICK, 0, 0);
         else
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            seen_.push_back(seen);
-        }
         answered = box;
         // Wait for the box to go before looking for the next one.
         for (int i = 0; i < 250 && IsWindow(box) && !stop_; ++i)
@@ -97,15 +80,4 @@ std::vector<MessageBoxAnswerer::Box> MessageBoxAnswerer::Seen() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
     return seen_;
-}
-
-bool MessageBoxAnswerer::WaitForAnswers(size_t count, DWORD milliseconds) const
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (Seen().size() < count) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        Sleep(20);
-    }
-    return true;
 }

@@ -17,22 +17,27 @@ struct Value {
     std::vector<BYTE> data;
 
     bool IsDword(DWORD expected) const;
-    // The REG_SZ text without its terminator; "" for anything else.
-    std::wstring Text() const;
-    bool IsString(const std::wstring& expected) const;
+    std::wstring Text() const;  // the REG_SZ text without its terminator; "" for anything else
+    bool IsString(const std::wstring& expected) const { return exists && type == REG_SZ && Text() == expected; }
 };
 
-// Each reports a test failure (ADD_FAILURE) when the registry refuses.
-void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value);
-void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text);
+// Each setter reports a test failure when the registry refuses.
 void SetRaw(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type, const void* data, DWORD bytes);
+inline void SetDword(HKEY root, const std::wstring& path, const std::wstring& name, DWORD value)
+{
+    SetRaw(root, path, name, REG_DWORD, &value, sizeof(value));
+}
+inline void SetString(HKEY root, const std::wstring& path, const std::wstring& name, const std::wstring& text)
+{
+    SetRaw(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
 void CreateKey(HKEY root, const std::wstring& path);
 void RemoveValue(HKEY root, const std::wstring& path, const std::wstring& name);  // absent is fine
 void DeleteKey(HKEY root, const std::wstring& path);  // a key without subkeys; absent is fine
 
 Value Get(HKEY root, const std::wstring& path, const std::wstring& name);
 bool KeyExists(HKEY root, const std::wstring& path);
-bool ValueExists(HKEY root, const std::wstring& path, const std::wstring& name);
+inline bool ValueExists(HKEY root, const std::wstring& path, const std::wstring& name) { return Get(root, path, name).exists; }
 int ValueCount(HKEY root, const std::wstring& path);  // -1 when the key is missing
 
 // Every key and value below the four roots: "HKLM\path" for a key, "HKLM\path\:name" for
@@ -42,6 +47,7 @@ Snapshot TakeSnapshot();
 // Readable lines for each entry added, removed or changed from `before` to `after`.
 std::string Differences(const Snapshot& before, const Snapshot& after);
 
+std::string Describe(const Value& value);  // "REG_DWORD 5", "(absent)"...
 std::string Narrow(const std::wstring& text);  // UTF-8, for test messages
 std::wstring Lower(std::wstring text);
 

@@ -2,18 +2,7 @@
 
 #include <shellapi.h>
 
-#include <vector>
-
-namespace {
-
-std::wstring Environment(const wchar_t* name)
-{
-    wchar_t value[1024] = {};
-    GetEnvironmentVariableW(name, value, 1024);
-    return value;
-}
-
-}  // namespace
+#include <algorithm>
 
 ScratchFolder::ScratchFolder()
 {
@@ -28,13 +17,8 @@ ScratchFolder::ScratchFolder()
 ScratchFolder::~ScratchFolder()
 {
     // SHFileOperation wants a double-terminated list.
-    std::vector<wchar_t> from(path_.begin(), path_.end());
-    from.push_back(0);
-    from.push_back(0);
-    SHFILEOPSTRUCTW operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.data();
-    operation.fFlags = FOF_NO_UI;
+    const std::wstring from = path_ + L'\0';  // a list of names, ended by an empty one
+    SHFILEOPSTRUCTW operation = {nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI, FALSE, nullptr, nullptr};
     SHFileOperationW(&operation);
 }
 
@@ -53,24 +37,30 @@ std::string ReadFileBytes(const std::wstring& path)
     return bytes;
 }
 
-bool FileExists(const std::wstring& path)
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes)
 {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    const bool ok = file != INVALID_HANDLE_VALUE &&
+                    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    return ok;
 }
 
 std::wstring EnvironmentPath(const wchar_t* name)
 {
-    std::wstring path = Environment(name);
+    wchar_t value[1024] = {};
+    GetEnvironmentVariableW(name, value, 1024);
+    std::wstring path = value;
     if (path.empty() || path[0] != L'/')
         return path;
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
+    std::replace(path.begin(), path.end(), L'/', L'\\');
     return L"Z:" + path;
 }
 
 std::wstring RunLocale()
 {
-    const std::wstring lang = Environment(L"ZENTRAK_LANG");
+    const std::wstring lang = EnvironmentPath(L"ZENTRAK_LANG");  // no path: taken as it is
     return lang.empty() ? L"zh_TW" : lang.substr(0, 5);
 }

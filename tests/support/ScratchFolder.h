@@ -23,7 +23,9 @@ private:
 
 // Whole file contents as bytes ("" when it cannot be read).
 std::string ReadFileBytes(const std::wstring& path);
-bool FileExists(const std::wstring& path);
+// Creates or replaces the file with exactly `bytes`.
+bool WriteFileBytes(const std::wstring& path, const std::string& bytes);
+inline bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // A Unix path CTest passes in the environment variable `name`, as a Windows program sees it
 // (drive Z: is the root of the Unix file system); "" when the variable is not set.
